@@ -39,7 +39,6 @@ int main(int argc, char** argv) {
     auto output = opts.pdfPath.empty() ? platform::openPng(opts.pngPath, opts.dpi, opts.resolution)
                                        : platform::openPdf(opts.pdfPath, opts.resolution);
     const int start = opts.printerKind == 0 ? print::kSimpleStartUnits * print::kArrangementUnit : 0;
-    if (opts.printerKind == 1) opts.label.width = page::kLabelPrinterLabelWidth;
     print::喷墨列印(output->surface(), opts.label, opts.resolution, start, start);
     std::string error;
     if (!output->finish(error)) return fail(error, kOutputError);

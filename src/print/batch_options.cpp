@@ -91,6 +91,7 @@ struct Parser {
         if (out.pdfPath.empty() == out.pngPath.empty()) return fail("give exactly one of --pdf FILE and --png FILE --dpi N");
         if (!out.pngPath.empty() && out.dpi == 0) return fail("--png needs --dpi N");
         if (out.pngPath.empty() && out.dpi != 0) return fail("--dpi goes with --png");
+        if (out.printerKind == 1) out.label.width = page::kLabelPrinterLabelWidth;
         return true;
     }
 };
