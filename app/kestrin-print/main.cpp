@@ -36,11 +36,14 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    auto output = opts.pdfPath.empty() ? platform::openPng(opts.pngPath, opts.dpi, opts.resolution)
-                                       : platform::openPdf(opts.pdfPath, opts.resolution);
+    std::string error;
+    std::unique_ptr<platform::PrintOutput> output;
+    if (!opts.pdfPath.empty()) output = platform::openPdf(opts.pdfPath, opts.resolution);
+    else if (!opts.pngPath.empty()) output = platform::openPng(opts.pngPath, opts.dpi, opts.resolution);
+    else output = platform::openDefaultPrinter(opts.resolution, "Kestrin Vorlana", error);
+    if (!output) return fail(error, kOutputError);
     const int start = opts.printerKind == 0 ? print::kSimpleStartUnits * print::kArrangementUnit : 0;
     print::喷墨列印(output->surface(), opts.label, opts.resolution, start, start);
-    std::string error;
     if (!output->finish(error)) return fail(error, kOutputError);
     return 0;
 }

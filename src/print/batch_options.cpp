@@ -13,7 +13,7 @@ namespace kestrin::print {
 const char* const kBatchUsage =
     "usage: kestrin-print --data TEXT [--variant 0-3] [--module 1-6] [--height TWIPS] [--x TWIPS] [--y TWIPS]\n"
     "                     [--readable 0|1] [--centred 0|1] [--resolution TWIPS_PER_DOT] [--printer-kind 0|1]\n"
-    "                     (--pdf FILE | --png FILE --dpi N)\n";
+    "                     [--pdf FILE | --png FILE --dpi N]   (neither: the system's default printer)\n";
 
 namespace {
 
@@ -88,7 +88,7 @@ struct Parser {
 
     bool finish() {
         if (!sawData) return fail("--data is required");
-        if (out.pdfPath.empty() == out.pngPath.empty()) return fail("give exactly one of --pdf FILE and --png FILE --dpi N");
+        if (!out.pdfPath.empty() && !out.pngPath.empty()) return fail("give at most one of --pdf FILE and --png FILE --dpi N");
         if (!out.pngPath.empty() && out.dpi == 0) return fail("--png needs --dpi N");
         if (out.pngPath.empty() && out.dpi != 0) return fail("--dpi goes with --png");
         if (out.printerKind == 1) out.label.width = page::kLabelPrinterLabelWidth;

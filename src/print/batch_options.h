@@ -15,7 +15,7 @@ struct BatchOptions {
     page::Label label;  // the label to print, its barcode data taken as the input box takes it
     Fixed4 resolution;
     int printerKind = 0;  // 0 page printer, 1 label printer
-    std::string pdfPath;
+    std::string pdfPath;  // neither path: the system's default printer
     std::string pngPath;
     int dpi = 0;
 };

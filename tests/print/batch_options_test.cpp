@@ -44,6 +44,13 @@ TEST(BatchOptions, EveryOptionIsRead) {
     EXPECT_EQ(o.dpi, 300);
 }
 
+TEST(BatchOptions, NoFileMeansTheDefaultPrinter) {
+    const auto p = parseBatchOptions({"--data", "A"});
+    ASSERT_TRUE(p.options) << p.error;
+    EXPECT_TRUE(p.options->pdfPath.empty());
+    EXPECT_TRUE(p.options->pngPath.empty());
+}
+
 TEST(BatchOptions, EachProblemIsOneLineNamingIt) {
     struct Case { std::vector<std::string> args; const char* mentions; };
     const Case cases[] = {
@@ -60,8 +67,7 @@ TEST(BatchOptions, EachProblemIsOneLineNamingIt) {
         {{"--data", "A", "--resolution", "seven", "--pdf", "o.pdf"}, "--resolution"},
         {{"--data", "A", "--printer-kind", "2", "--pdf", "o.pdf"}, "--printer-kind"},
         {{"--data", "A", "--pdf"}, "missing value"},
-        {{"--data", "A"}, "--pdf"},
-        {{"--data", "A", "--pdf", "a", "--png", "b", "--dpi", "200"}, "exactly one"},
+        {{"--data", "A", "--pdf", "a", "--png", "b", "--dpi", "200"}, "at most one"},
         {{"--data", "A", "--png", "b"}, "--dpi"},
         {{"--data", "A", "--pdf", "a", "--dpi", "200"}, "--dpi"},
         {{"--pdf", "a"}, "--data"},

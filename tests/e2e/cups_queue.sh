@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Prints through a real CUPS queue: a cups-pdf printer, made the default for this test alone,
+# receives the job; the PDF it produces must hold the barcode on the dot grid and decode.
+# Needs root (to add a queue and start the scheduler); skipped elsewhere.
+set -euo pipefail
+bin=${1:?build directory}
+skip() { echo "skipped: $*"; exit 77; }
+[ "$(id -u)" -eq 0 ] || skip "needs root"
+command -v lpadmin >/dev/null && [ -x /usr/lib/cups/backend/cups-pdf ] || skip "cups or cups-pdf missing"
+
+started=""
+if ! lpstat -r >/dev/null 2>&1; then
+  /usr/sbin/cupsd && started=yes
+  for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.2; done
+fi
+lpstat -r >/dev/null 2>&1 || skip "the CUPS scheduler does not start"
+queue=KestrinTestPdf
+lpadmin -p "$queue" -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
+out="$HOME/PDF"
+mkdir -p "$out"
+marker=$(mktemp)
+work=$(mktemp -d)
+cleanup() {
+  rm -rf "$work" "$marker"
+  lpadmin -x "$queue" 2>/dev/null || true
+  [ -n "$started" ] && pkill -x cupsd || true
+}
+trap cleanup EXIT
+
+opts=(--data CUPS-42 --variant 1 --module 3)
+PRINTER=$queue "$bin/kestrin-print" "${opts[@]}" 2>/dev/null
+
+pdf=""
+for _ in $(seq 150); do
+  pdf=$(find "$out" -name '*.pdf' -newer "$marker" | head -n 1)
+  [ -n "$pdf" ] && ! lpstat -o "$queue" 2>/dev/null | grep -q . && break
+  sleep 0.2
+done
+[ -n "$pdf" ] || { echo "FAIL: the queue produced no PDF"; lpstat -W completed -o "$queue" || true; exit 1; }
+
+pdftoppm -r 200 -gray -f 1 -l 1 "$pdf" "$work/page"
+pgm=$(ls "$work"/page*.pgm)
+"$bin/tests/check_printed_bars" "$pgm" "${opts[@]}"
+got=$(zbarimg -q --raw -Sdisable -Scode39.enable "$pgm" 2>/dev/null || true)
+[ "$got" = "CUPS-42" ] || { echo "FAIL: decoded '$got'"; exit 1; }
+rm -f "$pdf"
