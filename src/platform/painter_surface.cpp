@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <cmath>
 
+#include "platform/picture_loader.h"
 #include "platform/qt_ui.h"
 
 namespace kestrin::platform {
@@ -85,7 +86,7 @@ void PainterSurface::picture(const Rect& r, const std::string& path) {
     startPendingPage();
     const QString key = toQString(path);
     auto it = pictures_.find(key);
-    if (it == pictures_.end()) it = pictures_.insert(key, QImage(key));
+    if (it == pictures_.end()) it = pictures_.insert(key, loadPicture(key).image);
     if (!it->isNull()) painter_.drawImage(toQRect(r), *it);
 }
 

@@ -8,12 +8,13 @@ skip() { echo "skipped: $*"; exit 77; }
 [ "$(id -u)" -eq 0 ] || skip "needs root"
 command -v lpadmin >/dev/null && [ -x /usr/lib/cups/backend/cups-pdf ] || skip "cups or cups-pdf missing"
 
+running() { lpstat -r 2>/dev/null | grep -qx "scheduler is running"; }
 started=""
-if ! lpstat -r >/dev/null 2>&1; then
+if ! running; then
   /usr/sbin/cupsd && started=yes
-  for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.2; done
+  for _ in $(seq 50); do running && break; sleep 0.2; done
 fi
-lpstat -r >/dev/null 2>&1 || skip "the CUPS scheduler does not start"
+running || skip "the CUPS scheduler does not start"
 queue=KestrinTestPdf
 lpadmin -p "$queue" -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
 out="$HOME/PDF"
