@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/barcode_drawing.h"
 #include "platform/print_output.h"
+#include "print/batch_job.h"
 #include "print/batch_options.h"
 #include "print/print_job.h"
 
@@ -30,7 +32,11 @@ int main(int argc, char** argv) {
     }
     const print::BatchParse parsed = print::parseBatchOptions(args);
     if (!parsed.options) return fail(parsed.error, kUsageError);
-    print::BatchOptions opts = *parsed.options;
+    const print::BatchOptions& opts = *parsed.options;
+    if (opts.source != print::BatchSource::Data || !opts.valuesPath.empty() || opts.records || !opts.dataDir.empty()) {
+        return fail("stored designs, value lists, records and calibration pages are not available yet", kUsageError);
+    }
+    const print::BatchSettings settings{opts.resolution.value_or(engine::kDefaultResolution), opts.printerKind.value_or(0)};
 
     // Fonts and the PDF writer need a GUI application object, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -38,12 +44,17 @@ int main(int argc, char** argv) {
 
     std::string error;
     std::unique_ptr<platform::PrintOutput> output;
-    if (!opts.pdfPath.empty()) output = platform::openPdf(opts.pdfPath, opts.resolution);
-    else if (!opts.pngPath.empty()) output = platform::openPng(opts.pngPath, opts.dpi, opts.resolution);
-    else output = platform::openDefaultPrinter(opts.resolution, "Kestrin Vorlana", error);
+    if (!opts.pdfPath.empty()) output = platform::openPdf(opts.pdfPath, settings.resolution);
+    else if (!opts.pngPath.empty()) output = platform::openPng(opts.pngPath, opts.dpi, settings.resolution);
+    else output = platform::openDefaultPrinter(settings.resolution, "Kestrin Vorlana", error);
     if (!output) return fail(error, kOutputError);
-    const int start = opts.printerKind == 0 ? print::kSimpleStartUnits * print::kArrangementUnit : 0;
-    print::喷墨列印(output->surface(), opts.label, opts.resolution, start, start);
+
+    page::Label label = print::labelForData(opts, settings);
+    const int origin = print::singleLabelOrigin(settings.printerKind);
+    for (int copy = 0; copy < opts.copies; ++copy) {
+        if (copy > 0) output->surface().newPage();
+        print::喷墨列印(output->surface(), label, settings.resolution, origin, origin);
+    }
     if (!output->finish(error)) return fail(error, kOutputError);
     return 0;
 }

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <functional>
-#include <map>
 
 #include "common/utf8.h"
 #include "engine/barcode_drawing.h"
@@ -11,13 +10,36 @@
 namespace kestrin::print {
 
 const char* const kBatchUsage =
-    "usage: kestrin-print --data TEXT [--variant 0-3] [--module 1-6] [--height TWIPS] [--x TWIPS] [--y TWIPS]\n"
+    "usage: kestrin-print [--data-dir DIR] (--data TEXT | --format KIND NAME | --calibration coarse|fine)\n"
+    "                     [--values FILE | --records [KIND]] [--copies N]\n"
+    "                     [--variant 0-3] [--module 1-6] [--height TWIPS] [--x TWIPS] [--y TWIPS]\n"
     "                     [--readable 0|1] [--centred 0|1] [--resolution TWIPS_PER_DOT] [--printer-kind 0|1]\n"
     "                     [--pdf FILE | --png FILE --dpi N]   (neither: the system's default printer)\n";
+
+void LabelOverrides::applyTo(page::Label& label) const {
+    const auto byte = [](int v) { return static_cast<std::uint8_t>(v); };
+    if (variant) label.variant = byte(*variant);
+    if (moduleWidth) label.moduleWidth = byte(*moduleWidth);
+    if (barHeight) label.barHeight = *barHeight;
+    if (x) label.handleLeft = *x;
+    if (y) label.handleTop = *y;
+    if (readable) label.readable = byte(*readable);
+    if (centred) label.centred = byte(*centred);
+}
+
+std::string barcodeValueProblem(const std::string& value) {
+    const std::string refused = engine::firstRefusedCharacter(value);
+    if (!refused.empty()) return "Code 39 cannot encode the character \"" + refused + "\"";
+    if (utf8::length(value) > engine::kMaxBarcodeCharacters) {
+        return "at most " + std::to_string(engine::kMaxBarcodeCharacters) + " characters";
+    }
+    return {};
+}
 
 namespace {
 
 constexpr int kMaxTwips = 1'000'000;  // far past any paper; keeps arithmetic well inside range
+constexpr int kMaxCopies = 100'000;
 
 std::optional<int> parseInt(const std::string& text, int lo, int hi) {
     int value = 0;
@@ -27,95 +49,145 @@ std::optional<int> parseInt(const std::string& text, int lo, int hi) {
     return value;
 }
 
-struct Parser {
-    BatchOptions out;
-    std::string error;
-    bool sawData = false;
+class Parser {
+public:
+    explicit Parser(const std::vector<std::string>& args) : args_(args) {}
 
+    BatchParse run() {
+        while (error_.empty() && i_ < args_.size()) option(args_[i_++]);
+        if (error_.empty()) finish();
+        if (!error_.empty()) return {std::nullopt, error_};
+        return {out_, {}};
+    }
+
+private:
     bool fail(std::string message) {
-        if (error.empty()) error = std::move(message);
+        if (error_.empty()) error_ = std::move(message);
         return false;
     }
 
-    bool intOption(const std::string& name, const std::string& value, int lo, int hi, const std::function<void(int)>& set) {
-        const auto v = parseInt(value, lo, hi);
+    // The next argument as the value of option name.
+    std::optional<std::string> value(const std::string& name) {
+        if (i_ >= args_.size()) {
+            fail(name + ": missing value");
+            return std::nullopt;
+        }
+        return args_[i_++];
+    }
+
+    bool number(const std::string& name, int lo, int hi, std::optional<int>& into) {
+        const auto text = value(name);
+        if (!text) return false;
+        const auto v = parseInt(*text, lo, hi);
         if (!v) {
-            return fail(name + ": expected a whole number from " + std::to_string(lo) + " to " + std::to_string(hi) +
-                        ", got \"" + value + "\"");
+            return fail(name + ": expected a whole number from " + std::to_string(lo) + " to " +
+                        std::to_string(hi) + ", got \"" + *text + "\"");
         }
-        set(*v);
+        into = v;
         return true;
     }
 
-    bool data(const std::string& value) {
-        const std::string refused = engine::firstRefusedCharacter(value);
-        if (!refused.empty()) return fail("--data: Code 39 cannot encode the character \"" + refused + "\"");
-        if (utf8::length(value) > engine::kMaxBarcodeCharacters) {
-            return fail("--data: at most " + std::to_string(engine::kMaxBarcodeCharacters) + " characters");
-        }
-        out.label.data = utf8::asciiUpper(value);
-        sawData = true;
+    bool text(const std::string& name, std::string& into) {
+        const auto v = value(name);
+        if (!v) return false;
+        if (v->empty()) return fail(name + ": empty value");
+        into = *v;
         return true;
     }
 
-    bool resolution(const std::string& value) {
-        const auto r = Fixed4::parse(value);
+    bool source(const std::string& name, BatchSource s) {
+        if (sources_++ > 0) return fail(name + ": give only one of --data, --format and --calibration");
+        out_.source = s;
+        return true;
+    }
+
+    bool data(const std::string& name) {
+        const auto v = value(name);
+        if (!v) return false;
+        if (const std::string problem = barcodeValueProblem(*v); !problem.empty()) return fail(name + ": " + problem);
+        out_.data = utf8::asciiUpper(*v);
+        return source(name, BatchSource::Data);
+    }
+
+    bool format(const std::string& name) {
+        return text(name, out_.formatKind) && text(name, out_.formatName) && source(name, BatchSource::Format);
+    }
+
+    bool calibration(const std::string& name) {
+        const auto v = value(name);
+        if (!v) return false;
+        if (*v == "coarse") out_.calibration = CalibrationPages::Coarse;
+        else if (*v == "fine") out_.calibration = CalibrationPages::Fine;
+        else return fail(name + ": expected coarse or fine, got \"" + *v + "\"");
+        return source(name, BatchSource::Calibration);
+    }
+
+    bool records() {
+        out_.records = true;
+        // The kind is optional: the next argument is it unless it is another option.
+        if (i_ < args_.size() && args_[i_].rfind("--", 0) != 0) out_.recordsKind = args_[i_++];
+        return true;
+    }
+
+    bool resolution(const std::string& name) {
+        const auto v = value(name);
+        if (!v) return false;
+        const auto r = Fixed4::parse(*v);
         // Below a thousandth of a twip or above an inch per dot no printer exists.
         if (!r || *r < Fixed4::fromRaw(10) || *r > Fixed4(1440)) {
-            return fail("--resolution: expected twips per dot from 0.001 to 1440, got \"" + value + "\"");
+            return fail(name + ": expected twips per dot from 0.001 to 1440, got \"" + *v + "\"");
         }
-        out.resolution = *r;
+        out_.resolution = r;
         return true;
     }
 
-    bool option(const std::string& name, const std::string& value) {
-        page::Label& l = out.label;
-        if (name == "--data") return data(value);
-        if (name == "--variant") return intOption(name, value, 0, 3, [&](int v) { l.variant = static_cast<std::uint8_t>(v); });
-        if (name == "--module") return intOption(name, value, 1, 6, [&](int v) { l.moduleWidth = static_cast<std::uint8_t>(v); });
-        if (name == "--height") return intOption(name, value, engine::kMinBarHeight, kMaxTwips, [&](int v) { l.barHeight = v; });
-        if (name == "--x") return intOption(name, value, 0, kMaxTwips, [&](int v) { l.handleLeft = v; });
-        if (name == "--y") return intOption(name, value, 0, kMaxTwips, [&](int v) { l.handleTop = v; });
-        if (name == "--readable") return intOption(name, value, 0, 1, [&](int v) { l.readable = static_cast<std::uint8_t>(v); });
-        if (name == "--centred") return intOption(name, value, 0, 1, [&](int v) { l.centred = static_cast<std::uint8_t>(v); });
-        if (name == "--printer-kind") return intOption(name, value, 0, 1, [&](int v) { out.printerKind = v; });
-        if (name == "--dpi") return intOption(name, value, 10, 2400, [&](int v) { out.dpi = v; });
-        if (name == "--resolution") return resolution(value);
-        if (name == "--pdf") return !value.empty() ? (out.pdfPath = value, true) : fail("--pdf: empty file name");
-        if (name == "--png") return !value.empty() ? (out.pngPath = value, true) : fail("--png: empty file name");
-        return fail("unknown option " + name);
+    bool option(const std::string& name) {
+        LabelOverrides& o = out_.overrides;
+        std::optional<int> scratch;
+        if (name == "--data") return data(name);
+        if (name == "--format") return format(name);
+        if (name == "--calibration") return calibration(name);
+        if (name == "--values") return text(name, out_.valuesPath);
+        if (name == "--records") return records();
+        if (name == "--data-dir") return text(name, out_.dataDir);
+        if (name == "--variant") return number(name, 0, 3, o.variant);
+        if (name == "--module") return number(name, 1, engine::kMaxModuleWidth, o.moduleWidth);
+        if (name == "--height") return number(name, engine::kMinBarHeight, kMaxTwips, o.barHeight);
+        if (name == "--x") return number(name, 0, kMaxTwips, o.x);
+        if (name == "--y") return number(name, 0, kMaxTwips, o.y);
+        if (name == "--readable") return number(name, 0, 1, o.readable);
+        if (name == "--centred") return number(name, 0, 1, o.centred);
+        if (name == "--printer-kind") return number(name, 0, 1, out_.printerKind);
+        if (name == "--resolution") return resolution(name);
+        if (name == "--copies") return number(name, 1, kMaxCopies, scratch) && (out_.copies = *scratch, true);
+        if (name == "--dpi") return number(name, 10, 2400, scratch) && (out_.dpi = *scratch, true);
+        if (name == "--pdf") return text(name, out_.pdfPath);
+        if (name == "--png") return text(name, out_.pngPath);
+        if (name.rfind("--", 0) == 0) return fail("unknown option " + name);
+        return fail("unexpected argument \"" + name + "\"");
     }
 
     bool finish() {
-        if (!sawData) return fail("--data is required");
-        if (!out.pdfPath.empty() && !out.pngPath.empty()) return fail("give at most one of --pdf FILE and --png FILE --dpi N");
-        if (!out.pngPath.empty() && out.dpi == 0) return fail("--png needs --dpi N");
-        if (out.pngPath.empty() && out.dpi != 0) return fail("--dpi goes with --png");
-        if (out.printerKind == 1) out.label.width = page::kLabelPrinterLabelWidth;
+        if (sources_ == 0) return fail("give one of --data TEXT, --format KIND NAME and --calibration coarse|fine");
+        if (!out_.valuesPath.empty() && out_.records) return fail("give at most one of --values and --records");
+        if (out_.source == BatchSource::Calibration && (!out_.valuesPath.empty() || out_.records)) {
+            return fail("--calibration prints its own pages: no --values or --records");
+        }
+        if (!out_.pdfPath.empty() && !out_.pngPath.empty()) return fail("give at most one of --pdf FILE and --png FILE --dpi N");
+        if (!out_.pngPath.empty() && out_.dpi == 0) return fail("--png needs --dpi N");
+        if (out_.pngPath.empty() && out_.dpi != 0) return fail("--dpi goes with --png");
         return true;
     }
+
+    const std::vector<std::string>& args_;
+    std::size_t i_ = 0;
+    int sources_ = 0;
+    BatchOptions out_;
+    std::string error_;
 };
 
 }  // namespace
 
-BatchParse parseBatchOptions(const std::vector<std::string>& args) {
-    Parser p;
-    p.out.resolution = engine::kDefaultResolution;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
-        const std::string& name = args[i];
-        if (name.rfind("--", 0) != 0) {
-            p.fail("unexpected argument \"" + name + "\"");
-            break;
-        }
-        if (i + 1 >= args.size()) {
-            p.fail(name + ": missing value");
-            break;
-        }
-        if (!p.option(name, args[i + 1])) break;
-    }
-    if (p.error.empty()) p.finish();
-    if (!p.error.empty()) return {std::nullopt, p.error};
-    return {p.out, {}};
-}
+BatchParse parseBatchOptions(const std::vector<std::string>& args) { return Parser(args).run(); }
 
 }  // namespace kestrin::print

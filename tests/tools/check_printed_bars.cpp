@@ -13,6 +13,7 @@
 
 #include "engine/barcode_drawing.h"
 #include "engine/code39.h"
+#include "print/batch_job.h"
 #include "print/batch_options.h"
 #include "print/print_job.h"
 
@@ -57,17 +58,19 @@ int main(int argc, char** argv) {
         std::cerr << parsed.error << "\n";
         return 2;
     }
-    print::BatchOptions o = *parsed.options;
+    const print::BatchOptions& o = *parsed.options;
+    const print::BatchSettings settings{o.resolution.value_or(engine::kDefaultResolution), o.printerKind.value_or(0)};
+    page::Label label = print::labelForData(o, settings);
     Gray page;
     if (!readPgm(argv[1], page)) {
         std::cerr << "cannot read " << argv[1] << "\n";
         return 2;
     }
-    const int base = o.printerKind == 0 ? print::kSimpleStartUnits * print::kArrangementUnit : 0;
-    const auto x0 = static_cast<int>((Fixed4(base + o.label.handleLeft)).roundedQuotient(o.resolution));
-    const auto y0 = static_cast<int>((Fixed4(base + o.label.handleTop)).roundedQuotient(o.resolution));
-    const int row = y0 + static_cast<int>(Fixed4(o.label.barHeight).roundedQuotient(o.resolution) / 2);
-    const std::string expected = expectedDots(o.label);
+    const int base = print::singleLabelOrigin(settings.printerKind);
+    const auto x0 = static_cast<int>((Fixed4(base + label.handleLeft)).roundedQuotient(settings.resolution));
+    const auto y0 = static_cast<int>((Fixed4(base + label.handleTop)).roundedQuotient(settings.resolution));
+    const int row = y0 + static_cast<int>(Fixed4(label.barHeight).roundedQuotient(settings.resolution) / 2);
+    const std::string expected = expectedDots(label);
 
     std::string seen;
     int grey = 0;
