@@ -1,5 +1,6 @@
 #include "page/layout_record.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -229,7 +230,9 @@ bool isSafeFileName(std::string_view name) {
 }  // namespace
 
 std::string numberText(double value) {
-    return Fixed4::fromRaw(std::llround(value * static_cast<double>(Fixed4::kScale))).toString();
+    if (!std::isfinite(value)) value = 0;
+    const double bounded = std::clamp(value, -1e11, 1e11);
+    return Fixed4::fromRaw(std::llround(bounded * static_cast<double>(Fixed4::kScale))).toString();
 }
 
 std::string flagWord(bool flag) { return flag ? "True" : "False"; }
