@@ -1,8 +1,30 @@
 #include "print/print_job.h"
 
+#include <algorithm>
+
 #include "engine/barcode_drawing.h"
 
 namespace kestrin::print {
+namespace {
+
+void printTexts(Surface& page, const page::Label& label, Fixed4 bx, Fixed4 by) {
+    for (const auto& [j, item] : label.texts) {
+        page.setFont(item.font);
+        page.setColour(item.colour);
+        page.text({bx + item.left, by + item.top}, item.caption);
+    }
+}
+
+void printPictures(Surface& page, const page::Label& label, Fixed4 bx, Fixed4 by) {
+    for (const auto& [j, item] : label.pictures) {
+        if (item.path.empty()) continue;  // an empty item, or its file was not there
+        const auto x = static_cast<int>((bx + item.left).roundToWhole());
+        const auto y = static_cast<int>((by + item.top).roundToWhole());
+        page.picture({x, y, item.width, item.height}, item.path);
+    }
+}
+
+}  // namespace
 
 void 喷墨列印(Surface& page, page::Label& label, Fixed4 resolution, Fixed4 bx, Fixed4 by) {
     const Rect box{bx, by, label.width, label.height};
@@ -12,7 +34,85 @@ void 喷墨列印(Surface& page, page::Label& label, Fixed4 resolution, Fixed4 b
         page.setColour(kBlack);
         page.outlineRect(box);
     }
+    printTexts(page, label, bx, by);
+    printPictures(page, label, bx, by);
     engine::printBarcode(page, label, resolution, bx, by);
+}
+
+void 喷墨列印(Surface& page, page::Label& label, const PrintSettings& settings) {
+    if (settings.printerKind == kLabelPrinter) {
+        喷墨列印(page, label, settings.resolution, 0, 0);
+    } else {
+        喷墨列印(page, label, settings.resolution, label.left, label.top);
+    }
+}
+
+SimpleSheet::SimpleSheet(int startLeft, int startTop, int width, int height, int printerKind)
+    : startLeft_(startLeft), startTop_(startTop), width_(width), height_(height), printerKind_(printerKind),
+      left_(startLeft), top_(startTop) {}
+
+SimpleSheet::Slot SimpleSheet::next() {
+    if (printerKind_ == kLabelPrinter) {
+        const Slot slot{0, 0, !first_};
+        first_ = false;
+        return slot;
+    }
+    if (!first_) {
+        // Place this copy after the one before it: to the right while the copy after this
+        // would still fit, else at the start of the next row, or of the next page.
+        if (left_ + width_ + kSimpleGap + width_ >= kSimpleSheetWidth) {
+            left_ = startLeft_;
+            top_ += height_ + kSimpleGap;
+            if (top_ + height_ + kSimpleGap + height_ > kSimpleSheetHeight) {
+                pageDue_ = true;
+                left_ = startLeft_;
+                top_ = startTop_;
+            }
+        } else {
+            left_ += width_ + kSimpleGap;
+        }
+    }
+    first_ = false;
+    const Slot slot{left_, top_, pageDue_};
+    pageDue_ = false;
+    return slot;
+}
+
+bool simplePrint(PageSurface& page, page::Label& label, int quantity, const ArrangementValues& start,
+                 const PrintSettings& settings) {
+    const int total = quantity < 1 ? 0 : quantity * std::max(settings.copies, 1);
+    SimpleSheet sheet(unitsToTwips(start.startLeft), unitsToTwips(start.startTop), label.width, label.height,
+                      settings.printerKind);
+    for (int n = 0; n < total; ++n) {
+        const SimpleSheet::Slot slot = sheet.next();
+        if (slot.newPageBefore) page.newPage();
+        喷墨列印(page, label, settings.resolution, slot.left, slot.top);
+    }
+    return page.endDocument();
+}
+
+bool professionalPrint(PageSurface& page, page::LabelPage& labels, const PrintSettings& settings) {
+    const int copies = std::max(settings.copies, 1);
+    const std::vector<int> present = labels.pageLabels();
+    bool pageUsed = false;
+    const auto startPageIfUsed = [&] {
+        if (pageUsed) page.newPage();
+        pageUsed = true;
+    };
+    if (settings.printerKind == kLabelPrinter) {
+        for (const int i : present) {
+            for (int c = 0; c < copies; ++c) {
+                startPageIfUsed();
+                喷墨列印(page, labels.label(i), settings);
+            }
+        }
+    } else {
+        for (int c = 0; c < copies && !present.empty(); ++c) {
+            startPageIfUsed();
+            for (const int i : present) 喷墨列印(page, labels.label(i), settings);
+        }
+    }
+    return page.endDocument();
 }
 
 }  // namespace kestrin::print
