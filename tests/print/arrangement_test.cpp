@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "print/test_ui.h"
+#include "support/recording_ui.h"
 
 namespace kestrin::print {
 namespace {
 
-using testing::RecordingUi;
+using test::RecordingUi;
 
 struct Pos {
     int left, top;
@@ -34,11 +34,11 @@ std::vector<Pos> positions(const page::LabelPage& page) {
 }
 
 void expectOverflow(const RecordingUi& ui, bool shown) {
-    ASSERT_EQ(ui.said.size(), shown ? 1u : 0u);
+    ASSERT_EQ(ui.messages.size(), shown ? 1u : 0u);
     if (!shown) return;
-    EXPECT_EQ(ui.said[0].icon, MessageIcon::Information);
-    EXPECT_EQ(ui.said[0].title, "列印超出");
-    EXPECT_EQ(ui.said[0].text, "条码排列 高度 超出列印范围");
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(ui.messages[0].title, "列印超出");
+    EXPECT_EQ(ui.messages[0].text, "条码排列 高度 超出列印范围");
 }
 
 TEST(Paper, SizesDirectionsAndPlacement) {
@@ -158,7 +158,7 @@ TEST_F(GenerationFixture, QuantityOfOneOrEmptyMakesOneLabel) {
         EXPECT_EQ(page.label(made[0]).data, "X1");
         EXPECT_EQ(page.selection.currentLabel, made[0]);
     }
-    EXPECT_TRUE(ui.said.empty());
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(GenerationFixture, CopiesStackSixtyTwipsApartBelowTheCorner) {
@@ -183,16 +183,16 @@ TEST_F(GenerationFixture, ColumnsWrapAndStopPastTheRightEdge) {
     const auto made = 增加条码(page, request(1, 9, {5000, 2500}), pictures, ui);
     EXPECT_EQ(positions(page), (std::vector<Pos>{{600, 300}, {600, 1260}, {4260, 300}, {4260, 1260}}));
     EXPECT_EQ(made.size(), 4u);
-    ASSERT_EQ(ui.said.size(), 1u);
-    EXPECT_EQ(ui.said[0].title, "超出提示");
-    EXPECT_EQ(ui.said[0].text, "产生数量 依照排列 超出宽度 无法在产生");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "超出提示");
+    EXPECT_EQ(ui.messages[0].text, "产生数量 依照排列 超出宽度 无法在产生");
 }
 
 TEST_F(GenerationFixture, StopsQuietlyWhenNoIndexIsFree) {
     copyDesign(10, 10);
     const auto made = 增加条码(page, request(1, 300, {1'000'000, 1'000'000}), pictures, ui);
     EXPECT_EQ(made.size(), 245u);
-    EXPECT_TRUE(ui.said.empty());
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST(SerialStep, StepsTheNumberMadeOfAllDigits) {
