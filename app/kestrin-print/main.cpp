@@ -2,6 +2,9 @@
 
 #include <QGuiApplication>
 #include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -9,7 +12,6 @@
 #include "platform/print_output.h"
 #include "print/batch_job.h"
 #include "print/batch_options.h"
-#include "print/print_job.h"
 
 namespace {
 
@@ -19,6 +21,18 @@ constexpr int kOutputError = 4;
 int fail(const std::string& message, int status) {
     std::fprintf(stderr, "kestrin-print: %s\n", message.c_str());
     return status;
+}
+
+// The whole of a values file, or of standard input for "-".
+bool readAll(const std::string& path, std::string& text) {
+    if (path == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        return !std::cin.bad();
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
 }
 
 }  // namespace
@@ -33,10 +47,18 @@ int main(int argc, char** argv) {
     const print::BatchParse parsed = print::parseBatchOptions(args);
     if (!parsed.options) return fail(parsed.error, kUsageError);
     const print::BatchOptions& opts = *parsed.options;
-    if (opts.source != print::BatchSource::Data || !opts.valuesPath.empty() || opts.records || !opts.dataDir.empty()) {
-        return fail("stored designs, value lists, records and calibration pages are not available yet", kUsageError);
+    if (opts.source != print::BatchSource::Data || opts.records || !opts.dataDir.empty()) {
+        return fail("stored designs, records and calibration pages are not available yet", kUsageError);
     }
-    const print::BatchSettings settings{opts.resolution.value_or(engine::kDefaultResolution), opts.printerKind.value_or(0)};
+    const print::BatchSettings settings{opts.resolution.value_or(engine::kDefaultResolution), opts.printerKind.value_or(0), {}};
+    std::vector<std::string> values;
+    if (!opts.valuesPath.empty()) {
+        std::string text;
+        if (!readAll(opts.valuesPath, text)) return fail("--values: cannot read " + opts.valuesPath, kUsageError);
+        print::ValueList list = print::readValueLines(text);
+        if (!list.error.empty()) return fail("--values " + opts.valuesPath + ": " + list.error, kUsageError);
+        values = std::move(list.values);
+    }
 
     // Fonts and the PDF writer need a GUI application object, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -49,12 +71,7 @@ int main(int argc, char** argv) {
     else output = platform::openDefaultPrinter(settings.resolution, "Kestrin Vorlana", error);
     if (!output) return fail(error, kOutputError);
 
-    page::Label label = print::labelForData(opts, settings);
-    const int origin = print::singleLabelOrigin(settings.printerKind);
-    for (int copy = 0; copy < opts.copies; ++copy) {
-        if (copy > 0) output->surface().newPage();
-        print::喷墨列印(output->surface(), label, settings.resolution, origin, origin);
-    }
+    print::printBatch(output->surface(), print::labelForData(opts, settings), values, opts.copies, settings);
     if (!output->finish(error)) return fail(error, kOutputError);
     return 0;
 }

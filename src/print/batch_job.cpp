@@ -1,17 +1,56 @@
 #include "print/batch_job.h"
 
+#include "common/utf8.h"
 #include "print/print_job.h"
 
 namespace kestrin::print {
 
 page::Label labelForData(const BatchOptions& options, const BatchSettings& settings) {
     page::Label label;
-    if (settings.printerKind == 1) label.width = page::kLabelPrinterLabelWidth;
+    if (settings.printerKind == kLabelPrinter) label.width = page::kLabelPrinterLabelWidth;
     label.data = options.data;
     options.overrides.applyTo(label);
     return label;
 }
 
-int singleLabelOrigin(int printerKind) { return printerKind == 0 ? kSimpleStartUnits * kArrangementUnit : 0; }
+int singleLabelOrigin(int printerKind) { return printerKind == kPagePrinter ? kSimpleStartUnits * kArrangementUnit : 0; }
+
+ValueList readValueLines(std::string_view text) {
+    ValueList list;
+    std::size_t lineNumber = 0;
+    while (!text.empty()) {
+        ++lineNumber;
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.empty()) continue;
+        const std::string value(line);
+        if (const std::string problem = barcodeValueProblem(value); !problem.empty()) {
+            return {{}, "line " + std::to_string(lineNumber) + ": " + problem};
+        }
+        list.values.push_back(utf8::asciiUpper(value));
+    }
+    return list;
+}
+
+bool printBatch(PageSurface& page, page::Label label, const std::vector<std::string>& values, int copies,
+                const BatchSettings& settings) {
+    SimpleSheet sheet(unitsToTwips(settings.start.startLeft), unitsToTwips(settings.start.startTop), label.width,
+                      label.height, settings.printerKind);
+    const auto printCopies = [&] {
+        for (int c = 0; c < copies; ++c) {
+            const SimpleSheet::Slot slot = sheet.next();
+            if (slot.newPageBefore) page.newPage();
+            喷墨列印(page, label, settings.resolution, slot.left, slot.top);
+        }
+    };
+    if (values.empty()) printCopies();
+    for (const std::string& value : values) {
+        label.data = value;
+        printCopies();
+    }
+    return page.endDocument();
+}
 
 }  // namespace kestrin::print

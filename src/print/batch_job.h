@@ -1,7 +1,14 @@
 #pragma once
-// What the batch printer prints, worked out from its options: plain values, no printing.
+// What the batch printer prints, worked out from its options, and the printing itself onto a
+// page surface. No files are read here: the caller hands over texts and stored values.
 
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/surface.h"
 #include "page/label.h"
+#include "print/arrangement.h"
 #include "print/batch_options.h"
 
 namespace kestrin::print {
@@ -10,6 +17,7 @@ namespace kestrin::print {
 struct BatchSettings {
     Fixed4 resolution;
     int printerKind = 0;
+    ArrangementValues start;  // only the start position is used
 };
 
 // A new label carrying the --data text, with the bar options given applied.
@@ -17,5 +25,17 @@ page::Label labelForData(const BatchOptions& options, const BatchSettings& setti
 // Where a single label stands on the page: the simple view's start for a page printer, the
 // page's corner for a label printer.
 int singleLabelOrigin(int printerKind);
+
+struct ValueList {
+    std::vector<std::string> values;  // in capitals, as the input box takes them
+    std::string error;                // the first bad line, by number; values empty then
+};
+// One barcode value per line (LF or CR LF); blank lines are passed over.
+ValueList readValueLines(std::string_view text);
+
+// Prints the label once per value (once as it is when values is empty), each copies times in
+// turn, laid out as the simple view lays out its copies, and ends the document.
+bool printBatch(PageSurface& page, page::Label label, const std::vector<std::string>& values, int copies,
+                const BatchSettings& settings);
 
 }  // namespace kestrin::print

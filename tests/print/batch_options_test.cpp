@@ -7,7 +7,7 @@
 namespace kestrin::print {
 namespace {
 
-const BatchSettings kPagePrinter{*Fixed4::parse("7.2"), 0};
+const BatchSettings kPagePrinter{*Fixed4::parse("7.2"), 0, {}};
 
 TEST(BatchOptions, DataMakesANewLabelInCapitals) {
     const auto p = parseBatchOptions({"--data", "abc-12", "--pdf", "out.pdf"});
@@ -23,7 +23,7 @@ TEST(BatchOptions, DataMakesANewLabelInCapitals) {
     EXPECT_FALSE(p.options->printerKind);
     EXPECT_EQ(p.options->copies, 1);
     // A label printer's new label is narrower.
-    EXPECT_EQ(labelForData(*p.options, {kPagePrinter.resolution, 1}).width, page::kLabelPrinterLabelWidth);
+    EXPECT_EQ(labelForData(*p.options, {kPagePrinter.resolution, 1, {}}).width, page::kLabelPrinterLabelWidth);
 }
 
 TEST(BatchOptions, EveryOptionIsRead) {
