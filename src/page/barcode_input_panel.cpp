@@ -125,7 +125,6 @@ void 条码输入区::buildControls(platform::HintBinder& hints) {
         auto* button = new SkinButton(static_cast<Glyph>(static_cast<int>(Glyph::Up) + i), SkinButton::Kind::Push, this);
         button->setObjectName(QStringLiteral("调整位置%1").arg(i));
         button->setFixedSize(36, 30);
-        button->setAutoRepeat(i < 6);  // holding a move or height button keeps stepping
         hints.bind(button, [i] { return std::string_view(engine::adjustHint(i)); });
         connect(button, &SkinButton::clicked, this, [this, i] {
             if (!editedLabel()) return;
@@ -139,8 +138,10 @@ void 条码输入区::buildControls(platform::HintBinder& hints) {
     adjust->addStretch(1);
     column->addLayout(adjust);
 
-    auto* checks = new QHBoxLayout;
-    checks->setSpacing(2);
+    // The readable characters' row: three check boxes and the size list. The frame check box
+    // sits with the variants, as both change the look of the whole barcode.
+    auto* characters = new QHBoxLayout;
+    characters->setSpacing(2);
     for (std::size_t k = 0; k < kPanelChecks.size(); ++k) {
         const PanelCheck box = kPanelChecks[k];
         auto* check = new SkinButton(SkinButton::Kind::Check, QString::fromUtf8(checkCaption(box)), this);
@@ -153,22 +154,28 @@ void 条码输入区::buildControls(platform::HintBinder& hints) {
             if (redrawsBarcode(box)) redraw();
             else picture_->update();
         });
-        checks->addWidget(check);
+        if (box == PanelCheck::外框勾选) {
+            variants->addSpacing(8);
+            variants->addWidget(check);
+        } else {
+            characters->addWidget(check);
+        }
         checks_[k] = check;
     }
-    checks->addStretch(1);
+    characters->addStretch(1);
     识符字大小_ = new QComboBox(this);
     识符字大小_->setObjectName(QStringLiteral("识符字大小"));
     识符字大小_->setPlaceholderText(platform::toQString(kReadableSizePlaceholder));
     for (int size : kReadableSizes) 识符字大小_->addItem(QString::number(size), size);
-    识符字大小_->setFixedHeight(26);
+    识符字大小_->setFixedSize(104, 28);
     connect(识符字大小_, &QComboBox::activated, this, [this](int index) {
         if (!editedLabel() || index < 0) return;
         setReadableSize(*editedLabel(), 识符字大小_->itemData(index).toInt());
         redraw();
     });
-    checks->addWidget(识符字大小_);
-    column->addLayout(checks);
+    characters->addWidget(识符字大小_);
+    column->addLayout(characters);
+
 }
 
 Label* 条码输入区::editedLabel() const { return picture_ ? &picture_->label() : nullptr; }

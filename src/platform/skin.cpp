@@ -122,6 +122,17 @@ void paintPaperFrame(QPainter& p, const QRect& rect) {
     p.fillRect(rect, g);
 }
 
+void paintSheetShadow(QPainter& p, const QRect& sheet) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    for (int i = 3; i >= 1; --i) {
+        p.setBrush(QColor(0, 48, 166, 14));
+        p.drawRoundedRect(QRectF(sheet).adjusted(-i + 1, -i + 2, i, i + 1), i, i);
+    }
+    p.restore();
+}
+
 void paintPanel(QPainter& p, const QRect& rect) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);

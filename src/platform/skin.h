@@ -42,6 +42,8 @@ void applyTo(QApplication& app);
 void paintWindow(QPainter& p, const QRect& rect, const QString& caption);
 // The gradient behind the paper inside a window's paper frame.
 void paintPaperFrame(QPainter& p, const QRect& rect);
+// A soft shadow under a sheet (the paper) lying on the paper frame.
+void paintSheetShadow(QPainter& p, const QRect& sheet);
 // A floating panel: white with the outer frame and the inner line.
 void paintPanel(QPainter& p, const QRect& rect);
 

@@ -37,6 +37,9 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         skin::paintPaperFrame(p, rect());
+        for (const QWidget* paper : findChildren<QWidget*>(QStringLiteral("列印范围"), Qt::FindDirectChildrenOnly)) {
+            if (paper->isVisible()) skin::paintSheetShadow(p, paper->geometry());
+        }
     }
 };
 
