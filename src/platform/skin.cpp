@@ -1,6 +1,8 @@
 #include "platform/skin.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QPalette>
@@ -99,20 +101,41 @@ void paintWindow(QPainter& p, const QRect& rect, const QString& caption) {
     p.setPen(kInnerBlue);
     p.drawRect(rect.adjusted(1, title.height(), -2, -2));
 
-    // The mark: a few bars of a barcode, then the caption.
     p.setRenderHint(QPainter::Antialiasing, true);
     const QRectF mark(12, title.center().y() - 7, 18, 14);
-    const double widths[] = {1.5, 3, 1.5, 1.5, 3, 1.5};
-    double x = mark.left();
-    for (std::size_t i = 0; i < std::size(widths); ++i) {
-        if (i % 2 == 0 || i == 3) p.fillRect(QRectF(x, mark.top(), widths[i], mark.height()), Qt::white);
-        x += widths[i] + 1;
-    }
+    paintMark(p, mark, Qt::white);
     p.setPen(Qt::white);
     p.setFont(captionFont(14, true));
     p.drawText(QRectF(mark.right() + 8, title.top(), rect.width() / 2.0, title.height()),
                Qt::AlignVCenter | Qt::AlignLeft, caption);
     p.restore();
+}
+
+void paintMark(QPainter& p, const QRectF& rect, const QColor& colour) {
+    // Bars and spaces of a barcode fragment; they add up to 17 units across the mark.
+    constexpr double kWidths[] = {1.5, 1, 3, 1, 1.5, 1, 1.5, 1, 3, 1, 1.5};
+    const double unit = rect.width() / 17.0;
+    double x = rect.left();
+    for (std::size_t i = 0; i < std::size(kWidths); ++i) {
+        if (i % 2 == 0) p.fillRect(QRectF(x, rect.top(), kWidths[i] * unit, rect.height()), colour);
+        x += kWidths[i] * unit;
+    }
+}
+
+QIcon appIcon() {
+    QIcon icon;
+    for (int side : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kFrameBlue);
+        p.drawRoundedRect(QRectF(0, 0, side, side), side / 5.0, side / 5.0);
+        paintMark(p, QRectF(side * 0.22, side * 0.25, side * 0.56, side * 0.5), Qt::white);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 void paintPaperFrame(QPainter& p, const QRect& rect) {

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QPainter>
 #include <QRectF>
 #include <QString>
@@ -36,6 +37,11 @@ enum class Glyph {
 QFont captionFont(int pixelSize = 13, bool bold = false);
 // Sets the application's font and palette to the skin's.
 void applyTo(QApplication& app);
+
+// The program's mark: a few bars of a barcode.
+void paintMark(QPainter& p, const QRectF& rect, const QColor& colour);
+// The window icon: the mark on a frame-blue tile, drawn for every usual size.
+QIcon appIcon();
 
 // A borderless window: white body, outer frame blue, inner line, blue title strip with the
 // caption, and the hint line strip at the bottom.

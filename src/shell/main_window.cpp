@@ -48,6 +48,7 @@ protected:
 主视窗::主视窗(QWidget* parent) : QWidget(parent), resolution_(engine::kDefaultResolution) {
     setObjectName(QStringLiteral("主视窗"));
     setWindowTitle(QStringLiteral("Kestrin Vorlana"));
+    setWindowIcon(skin::appIcon());
     setWindowFlag(Qt::FramelessWindowHint);
     setMouseTracking(true);
     label0_.readable = 1;
@@ -85,7 +86,10 @@ protected:
 
 page::LabelPicture* 主视窗::labelPicture(int index) const { return index == 0 ? 条码签0_ : nullptr; }
 
-page::Label& 主视窗::label(int index) { return labelPicture(index)->label(); }
+page::Label& 主视窗::label(int) {
+    // Only label 0 exists until the label page arrives.
+    return label0_;
+}
 
 void 主视窗::绘制条码(int labelIndex) {
     if (auto* picture = labelPicture(labelIndex)) picture->绘制条码();

@@ -39,6 +39,7 @@ public:
 
     page::LabelPicture* labelPicture(int index) const;
     page::条码输入区* barcodeInputPanel() const { return 条码输入区_; }
+    // Only label 0 exists so far.
     page::Label& label(int index);
 
 protected:

@@ -56,6 +56,7 @@ protected:
 };
 
 TEST_F(MainWindowGui, DataBoxShowsWhatWasTypedAndStoresCapitals) {
+    EXPECT_EQ(hintFor(dataBox()), QStringLiteral("说明：【输入条码数字】"));
     type(QStringLiteral("ab-1"));
     EXPECT_EQ(dataBox().text(), QStringLiteral("ab-1"));
     EXPECT_EQ(label().data, "AB-1");
