@@ -32,10 +32,7 @@ class BarcodeCharacters : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
-        const QByteArray utf8 = input.toUtf8();
-        return engine::firstRefusedCharacter(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))).empty()
-                   ? Acceptable
-                   : Invalid;
+        return engine::firstRefusedCharacter(input.toStdString()).empty() ? Acceptable : Invalid;
     }
 };
 
@@ -86,23 +83,47 @@ void 条码输入区::buildControls(platform::HintBinder& hints) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(12, 12, 12, 12);
     column->setSpacing(10);
+    column->addLayout(buildDataRow(hints));
+    QHBoxLayout* variants = buildVariantRow();
+    column->addLayout(variants);
+    column->addLayout(buildAdjustRow(hints));
+    // The frame check box sits with the variants, as both change the look of the whole
+    // barcode; the other three join the size list in the readable characters' row.
+    auto* characters = new QHBoxLayout;
+    characters->setSpacing(2);
+    for (std::size_t k = 0; k < kPanelChecks.size(); ++k) {
+        checks_[k] = buildCheck(hints, kPanelChecks[k]);
+        if (kPanelChecks[k] == PanelCheck::外框勾选) {
+            variants->addSpacing(8);
+            variants->addWidget(checks_[k]);
+        } else {
+            characters->addWidget(checks_[k]);
+        }
+    }
+    characters->addStretch(1);
+    characters->addWidget(buildSizeList());
+    column->addLayout(characters);
+}
 
-    auto* dataRow = new QHBoxLayout;
+QHBoxLayout* 条码输入区::buildDataRow(platform::HintBinder& hints) {
+    auto* row = new QHBoxLayout;
     条码输入_ = new BarcodeDataBox(this);
     hints.bind(条码输入_, [this] { return dataBoxHint(recordsFileExists_()); });
     connect(条码输入_, &QLineEdit::textChanged, this, &条码输入区::takeData);
     connect(条码输入_, &QLineEdit::returnPressed, this, &QWidget::hide);
-    dataRow->addWidget(条码输入_, 1);
+    row->addWidget(条码输入_, 1);
     auto* close = new SkinButton(Glyph::Close, SkinButton::Kind::Push, this);
     close->setObjectName(QStringLiteral("关闭窗1"));
     close->setFixedSize(32, 32);
     hints.bind(close, [] { return kCloseHint; });
     connect(close, &SkinButton::clicked, this, &QWidget::hide);
-    dataRow->addWidget(close);
-    column->addLayout(dataRow);
+    row->addWidget(close);
+    return row;
+}
 
-    auto* variants = new QHBoxLayout;
-    variants->setSpacing(0);
+QHBoxLayout* 条码输入区::buildVariantRow() {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
     for (int v = 0; v < 4; ++v) {
         auto* option = new SkinButton(SkinButton::Kind::Option, platform::toQString(variantCaption(v)), this);
         option->setObjectName(QStringLiteral("格式设定%1").arg(v));
@@ -113,14 +134,16 @@ void 条码输入区::buildControls(platform::HintBinder& hints) {
             editedLabel()->variant = static_cast<std::uint8_t>(v);
             redraw();
         });
-        variants->addWidget(option, 1);
+        row->addWidget(option, 1);
         格式设定_[static_cast<std::size_t>(v)] = option;
     }
-    column->addLayout(variants);
+    return row;
+}
 
+QHBoxLayout* 条码输入区::buildAdjustRow(platform::HintBinder& hints) {
     // Four pairs: up/down, left/right, bar height, module width.
-    auto* adjust = new QHBoxLayout;
-    adjust->setSpacing(4);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
     for (int i = 0; i < 8; ++i) {
         auto* button = new SkinButton(static_cast<Glyph>(static_cast<int>(Glyph::Up) + i), SkinButton::Kind::Push, this);
         button->setObjectName(QStringLiteral("调整位置%1").arg(i));
@@ -131,38 +154,28 @@ void 条码输入区::buildControls(platform::HintBinder& hints) {
             engine::调整位置(*editedLabel(), i);
             redraw();
         });
-        adjust->addWidget(button);
-        if (i % 2 == 1 && i < 7) adjust->addSpacing(6);
-        调整位置_[static_cast<std::size_t>(i)] = button;
+        row->addWidget(button);
+        if (i % 2 == 1 && i < 7) row->addSpacing(6);
     }
-    adjust->addStretch(1);
-    column->addLayout(adjust);
+    row->addStretch(1);
+    return row;
+}
 
-    // The readable characters' row: three check boxes and the size list. The frame check box
-    // sits with the variants, as both change the look of the whole barcode.
-    auto* characters = new QHBoxLayout;
-    characters->setSpacing(2);
-    for (std::size_t k = 0; k < kPanelChecks.size(); ++k) {
-        const PanelCheck box = kPanelChecks[k];
-        auto* check = new SkinButton(SkinButton::Kind::Check, QString::fromUtf8(checkCaption(box)), this);
-        check->setObjectName(QString::fromUtf8(checkName(box)));
-        hints.bind(check, [this, box, check] { return checkHint(box, check->isChecked(), printerKind_); });
-        connect(check, &SkinButton::toggled, this, [this, box, check, &hints](bool on) {
-            hints.refresh(check);
-            if (!editedLabel()) return;
-            setTicked(*editedLabel(), box, on);
-            if (redrawsBarcode(box)) redraw();
-            else picture_->update();
-        });
-        if (box == PanelCheck::外框勾选) {
-            variants->addSpacing(8);
-            variants->addWidget(check);
-        } else {
-            characters->addWidget(check);
-        }
-        checks_[k] = check;
-    }
-    characters->addStretch(1);
+platform::SkinButton* 条码输入区::buildCheck(platform::HintBinder& hints, PanelCheck box) {
+    auto* check = new SkinButton(SkinButton::Kind::Check, QString::fromUtf8(checkCaption(box)), this);
+    check->setObjectName(QString::fromUtf8(checkName(box)));
+    hints.bind(check, [this, box, check] { return checkHint(box, check->isChecked(), printerKind_); });
+    connect(check, &SkinButton::toggled, this, [this, box, check, &hints](bool on) {
+        hints.refresh(check);
+        if (!editedLabel()) return;
+        setTicked(*editedLabel(), box, on);
+        if (redrawsBarcode(box)) redraw();
+        else picture_->update();
+    });
+    return check;
+}
+
+QComboBox* 条码输入区::buildSizeList() {
     识符字大小_ = new QComboBox(this);
     识符字大小_->setObjectName(QStringLiteral("识符字大小"));
     识符字大小_->setPlaceholderText(platform::toQString(kReadableSizePlaceholder));
@@ -173,9 +186,7 @@ void 条码输入区::buildControls(platform::HintBinder& hints) {
         setReadableSize(*editedLabel(), 识符字大小_->itemData(index).toInt());
         redraw();
     });
-    characters->addWidget(识符字大小_);
-    column->addLayout(characters);
-
+    return 识符字大小_;
 }
 
 Label* 条码输入区::editedLabel() const { return picture_ ? &picture_->label() : nullptr; }
@@ -186,8 +197,7 @@ void 条码输入区::redraw() {
 
 void 条码输入区::takeData(const QString& text) {
     if (!editedLabel()) return;
-    const QByteArray utf8 = text.toUtf8();
-    takeBarcodeInput(*editedLabel(), std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    takeBarcodeInput(*editedLabel(), text.toStdString());
     redraw();
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QComboBox;
+class QHBoxLayout;
 
 namespace kestrin::platform {
 class HintBinder;
@@ -18,6 +19,8 @@ namespace kestrin::page {
 
 class LabelPicture;
 struct Label;
+// Declared here only by name: moc reads this header and cannot parse the Chinese enumerators.
+enum class PanelCheck;
 
 // The data box: refuses what Code 39 cannot store, shows what was typed (small letters stay
 // small here) and selects its whole text when it receives the focus.
@@ -52,6 +55,11 @@ protected:
 
 private:
     void buildControls(platform::HintBinder& hints);
+    QHBoxLayout* buildDataRow(platform::HintBinder& hints);
+    QHBoxLayout* buildVariantRow();
+    QHBoxLayout* buildAdjustRow(platform::HintBinder& hints);
+    platform::SkinButton* buildCheck(platform::HintBinder& hints, PanelCheck box);
+    QComboBox* buildSizeList();
     Label* editedLabel() const;
     void redraw();
     void takeData(const QString& text);
@@ -63,7 +71,6 @@ private:
 
     BarcodeDataBox* 条码输入_ = nullptr;
     std::array<platform::SkinButton*, 4> 格式设定_{};
-    std::array<platform::SkinButton*, 8> 调整位置_{};
     std::array<platform::SkinButton*, 4> checks_{};  // in the order of kPanelChecks
     QComboBox* 识符字大小_ = nullptr;
 };
