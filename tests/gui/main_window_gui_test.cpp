@@ -240,6 +240,27 @@ TEST_F(MainWindowGui, SizeListSetsTheReadableFontSize) {
     EXPECT_EQ(picture().displayList().all<DrawFont>().front().font.sizePoints, 11);
 }
 
+TEST_F(MainWindowGui, DraggingTheBackgroundMovesTheWindow) {
+    auto* frame = window.findChild<QWidget*>(QStringLiteral("新增载入窗"));
+    ASSERT_NE(frame, nullptr);
+    const QPoint start = window.pos();
+    const auto send = [frame](QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, at, frame->mapToGlobal(at), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(frame, &e);
+    };
+    send(QEvent::MouseMove, {300, 350}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("说明提示"))->text(),
+              QStringLiteral("按住滑鼠左键，移动滑鼠，调整 视窗位置"));
+    send(QEvent::MouseButtonPress, {300, 350}, Qt::LeftButton, Qt::LeftButton);
+    // The frame moves with the window, so the pointer's frame position stays put while the
+    // global position carries the displacement.
+    QMouseEvent move(QEvent::MouseMove, QPointF(300, 350), frame->mapToGlobal(QPointF(330, 370)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &move);
+    send(QEvent::MouseButtonRelease, {300, 350}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(window.pos(), start + QPoint(30, 20));
+}
+
 // Not a check: with KESTRIN_SCREENSHOTS set to a folder, saves the window with a barcode in
 // each ratio variant there, for looking at.
 TEST_F(MainWindowGui, Screenshots) {
