@@ -1,12 +1,14 @@
 // kestrin: the label designer.
 
 #include <QApplication>
-#include <QWidget>
+
+#include "platform/skin.h"
+#include "shell/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QWidget w;
-    w.setWindowTitle("Kestrin Vorlana");
-    w.show();
+    kestrin::platform::skin::applyTo(app);
+    kestrin::shell::主视窗 window;
+    window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,233 @@
+#include "page/barcode_input_panel.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QValidator>
+#include <QVBoxLayout>
+
+#include "engine/barcode_drawing.h"
+#include "engine/code39.h"
+#include "page/barcode_input.h"
+#include "page/label_picture_widget.h"
+#include "platform/hint_binder.h"
+#include "platform/qt_ui.h"
+#include "platform/skin.h"
+#include "platform/skin_button.h"
+
+namespace kestrin::page {
+namespace {
+
+using platform::SkinButton;
+using platform::skin::Glyph;
+
+constexpr int kPanelWidth = 366;  // fits the simple view's column beside its margins
+constexpr std::string_view kCloseHint = "关闭 功能视窗";
+
+// Typed and pasted text alike: every character must be one the barcode can store. Keys that
+// are not text (Enter, backspace, tab, escape, the arrows) never reach the validator.
+class BarcodeCharacters : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return engine::firstRefusedCharacter(input.toStdString()).empty() ? Acceptable : Invalid;
+    }
+};
+
+const char* checkCaption(PanelCheck box) {
+    switch (box) {
+        case PanelCheck::识别字符: return "识别字符";
+        case PanelCheck::字集中: return "字集中";
+        case PanelCheck::符号粗: return "符号粗";
+        case PanelCheck::外框勾选: return "外框";
+    }
+    return "";
+}
+
+const char* checkName(PanelCheck box) {
+    switch (box) {
+        case PanelCheck::识别字符: return "识别字符";
+        case PanelCheck::字集中: return "字集中";
+        case PanelCheck::符号粗: return "符号粗";
+        case PanelCheck::外框勾选: return "外框勾选";
+    }
+    return "";
+}
+
+}  // namespace
+
+BarcodeDataBox::BarcodeDataBox(QWidget* parent) : QLineEdit(parent) {
+    setObjectName(QStringLiteral("条码输入"));
+    setMaxLength(static_cast<int>(kBarcodeInputMaxCharacters));
+    setValidator(new BarcodeCharacters(this));
+    setFont(platform::skin::captionFont(16));
+    setMinimumHeight(32);
+}
+
+void BarcodeDataBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // After the click that brought the focus has placed the cursor.
+    QTimer::singleShot(0, this, &QLineEdit::selectAll);
+}
+
+条码输入区::条码输入区(platform::HintBinder& hints, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("条码输入区"));
+    buildControls(hints);
+    setFixedWidth(kPanelWidth);
+    setFixedHeight(sizeHint().height());
+}
+
+void 条码输入区::buildControls(platform::HintBinder& hints) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(12, 12, 12, 12);
+    column->setSpacing(10);
+    column->addLayout(buildDataRow(hints));
+    QHBoxLayout* variants = buildVariantRow();
+    column->addLayout(variants);
+    column->addLayout(buildAdjustRow(hints));
+    // The frame check box sits with the variants, as both change the look of the whole
+    // barcode; the other three join the size list in the readable characters' row.
+    auto* characters = new QHBoxLayout;
+    characters->setSpacing(2);
+    for (std::size_t k = 0; k < kPanelChecks.size(); ++k) {
+        checks_[k] = buildCheck(hints, kPanelChecks[k]);
+        if (kPanelChecks[k] == PanelCheck::外框勾选) {
+            variants->addSpacing(8);
+            variants->addWidget(checks_[k]);
+        } else {
+            characters->addWidget(checks_[k]);
+        }
+    }
+    characters->addStretch(1);
+    characters->addWidget(buildSizeList());
+    column->addLayout(characters);
+}
+
+QHBoxLayout* 条码输入区::buildDataRow(platform::HintBinder& hints) {
+    auto* row = new QHBoxLayout;
+    条码输入_ = new BarcodeDataBox(this);
+    hints.bind(条码输入_, [this] { return dataBoxHint(recordsFileExists_()); });
+    connect(条码输入_, &QLineEdit::textChanged, this, &条码输入区::takeData);
+    connect(条码输入_, &QLineEdit::returnPressed, this, &QWidget::hide);
+    row->addWidget(条码输入_, 1);
+    auto* close = new SkinButton(Glyph::Close, SkinButton::Kind::Push, this);
+    close->setObjectName(QStringLiteral("关闭窗1"));
+    close->setFixedSize(32, 32);
+    hints.bind(close, [] { return kCloseHint; });
+    connect(close, &SkinButton::clicked, this, &QWidget::hide);
+    row->addWidget(close);
+    return row;
+}
+
+QHBoxLayout* 条码输入区::buildVariantRow() {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    for (int v = 0; v < 4; ++v) {
+        auto* option = new SkinButton(SkinButton::Kind::Option, platform::toQString(variantCaption(v)), this);
+        option->setObjectName(QStringLiteral("格式设定%1").arg(v));
+        option->setRowEnds(v == 0, v == 3);
+        option->setFixedHeight(28);
+        connect(option, &SkinButton::toggled, this, [this, v](bool on) {
+            if (!on || !editedLabel()) return;
+            editedLabel()->variant = static_cast<std::uint8_t>(v);
+            redraw();
+        });
+        row->addWidget(option, 1);
+        格式设定_[static_cast<std::size_t>(v)] = option;
+    }
+    return row;
+}
+
+QHBoxLayout* 条码输入区::buildAdjustRow(platform::HintBinder& hints) {
+    // Four pairs: up/down, left/right, bar height, module width.
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    for (int i = 0; i < 8; ++i) {
+        auto* button = new SkinButton(static_cast<Glyph>(static_cast<int>(Glyph::Up) + i), SkinButton::Kind::Push, this);
+        button->setObjectName(QStringLiteral("调整位置%1").arg(i));
+        button->setFixedSize(36, 30);
+        hints.bind(button, [i] { return std::string_view(engine::adjustHint(i)); });
+        connect(button, &SkinButton::clicked, this, [this, i] {
+            if (!editedLabel()) return;
+            engine::调整位置(*editedLabel(), i);
+            redraw();
+        });
+        row->addWidget(button);
+        if (i % 2 == 1 && i < 7) row->addSpacing(6);
+    }
+    row->addStretch(1);
+    return row;
+}
+
+platform::SkinButton* 条码输入区::buildCheck(platform::HintBinder& hints, PanelCheck box) {
+    auto* check = new SkinButton(SkinButton::Kind::Check, QString::fromUtf8(checkCaption(box)), this);
+    check->setObjectName(QString::fromUtf8(checkName(box)));
+    hints.bind(check, [this, box, check] { return checkHint(box, check->isChecked(), printerKind_); });
+    connect(check, &SkinButton::toggled, this, [this, box, check, &hints](bool on) {
+        hints.refresh(check);
+        if (!editedLabel()) return;
+        setTicked(*editedLabel(), box, on);
+        if (redrawsBarcode(box)) redraw();
+        else picture_->update();
+    });
+    return check;
+}
+
+QComboBox* 条码输入区::buildSizeList() {
+    识符字大小_ = new QComboBox(this);
+    识符字大小_->setObjectName(QStringLiteral("识符字大小"));
+    识符字大小_->setPlaceholderText(platform::toQString(kReadableSizePlaceholder));
+    for (int size : kReadableSizes) 识符字大小_->addItem(QString::number(size), size);
+    识符字大小_->setFixedSize(104, 28);
+    connect(识符字大小_, &QComboBox::activated, this, [this](int index) {
+        if (!editedLabel() || index < 0) return;
+        setReadableSize(*editedLabel(), 识符字大小_->itemData(index).toInt());
+        redraw();
+    });
+    return 识符字大小_;
+}
+
+Label* 条码输入区::editedLabel() const { return picture_ ? &picture_->label() : nullptr; }
+
+void 条码输入区::redraw() {
+    if (picture_) picture_->绘制条码();
+}
+
+void 条码输入区::takeData(const QString& text) {
+    if (!editedLabel()) return;
+    takeBarcodeInput(*editedLabel(), text.toStdString());
+    redraw();
+}
+
+void 条码输入区::open(LabelPicture& picture) {
+    picture_ = &picture;
+    tag_ = picture.index();
+    const Label& label = picture.label();
+    {
+        const QSignalBlocker block(条码输入_);
+        条码输入_->setText(platform::toQString(label.data));
+    }
+    for (std::size_t k = 0; k < kPanelChecks.size(); ++k) {
+        const QSignalBlocker block(checks_[k]);
+        checks_[k]->setChecked(isTicked(label, kPanelChecks[k]));
+    }
+    const int variant = label.variant < 4 ? label.variant : 0;
+    {
+        const QSignalBlocker block(格式设定_[static_cast<std::size_t>(variant)]);
+        格式设定_[static_cast<std::size_t>(variant)]->setChecked(true);
+    }
+    识符字大小_->setCurrentIndex(识符字大小_->findData(shownReadableSize(label)));
+    show();
+    raise();
+    条码输入_->setFocus(Qt::OtherFocusReason);
+    picture.绘制条码();
+}
+
+void 条码输入区::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    platform::skin::paintPanel(p, rect());
+}
+
+}  // namespace kestrin::page

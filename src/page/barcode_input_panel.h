@@ -1,0 +1,78 @@
+#pragma once
+// The barcode input panel 条码输入区: the data box 条码输入 and the controls of a label's bars
+// and readable characters, acting on the label whose index the panel holds.
+
+#include <QLineEdit>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QHBoxLayout;
+
+namespace kestrin::platform {
+class HintBinder;
+class SkinButton;
+}  // namespace kestrin::platform
+
+namespace kestrin::page {
+
+class LabelPicture;
+struct Label;
+// Declared here only by name: moc reads this header and cannot parse the Chinese enumerators.
+enum class PanelCheck;
+
+// The data box: refuses what Code 39 cannot store, shows what was typed (small letters stay
+// small here) and selects its whole text when it receives the focus.
+class BarcodeDataBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit BarcodeDataBox(QWidget* parent = nullptr);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+// No Q_OBJECT: moc cannot read a non-ASCII class name, and this class needs no signals of its
+// own (its connections are to functions and lambdas).
+class 条码输入区 : public QWidget {
+public:
+    条码输入区(platform::HintBinder& hints, QWidget* parent = nullptr);
+
+    // Makes the panel edit this label: fills every control from it, shows the panel and puts
+    // the focus into the data box.
+    void open(LabelPicture& picture);
+    // The index of the label the panel edits (the rules keep it in the panel's tag).
+    int tag() const { return tag_; }
+
+    void setPrinterKind(int kind) { printerKind_ = kind; }
+    void setRecordsFileCheck(std::function<bool()> exists) { recordsFileExists_ = std::move(exists); }
+
+    BarcodeDataBox* dataBox() const { return 条码输入_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildControls(platform::HintBinder& hints);
+    QHBoxLayout* buildDataRow(platform::HintBinder& hints);
+    QHBoxLayout* buildVariantRow();
+    QHBoxLayout* buildAdjustRow(platform::HintBinder& hints);
+    platform::SkinButton* buildCheck(platform::HintBinder& hints, PanelCheck box);
+    QComboBox* buildSizeList();
+    Label* editedLabel() const;
+    void redraw();
+    void takeData(const QString& text);
+
+    LabelPicture* picture_ = nullptr;
+    int tag_ = 0;
+    int printerKind_ = 0;
+    std::function<bool()> recordsFileExists_ = [] { return false; };
+
+    BarcodeDataBox* 条码输入_ = nullptr;
+    std::array<platform::SkinButton*, 4> 格式设定_{};
+    std::array<platform::SkinButton*, 4> checks_{};  // in the order of kPanelChecks
+    QComboBox* 识符字大小_ = nullptr;
+};
+
+}  // namespace kestrin::page

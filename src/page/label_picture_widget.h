@@ -1,0 +1,70 @@
+#pragma once
+// A label's picture on screen (one member of the array 条码签): it keeps what the barcode
+// drawing drew into it as a display list and replays it when painted, 15 twips to a pixel.
+// Inside it sits the bar origin handle 移动指标, which the user drags to move the bars.
+
+#include <QWidget>
+
+#include "common/fixed4.h"
+#include "common/recording_surface.h"
+#include "page/label.h"
+
+namespace kestrin::page {
+
+class LabelPicture;
+
+// The bar origin handle: 12 x 12 pixels at the bar origin, shown while the label has data.
+class BarOriginHandle : public QWidget {
+    Q_OBJECT
+public:
+    explicit BarOriginHandle(LabelPicture& picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    LabelPicture& picture_;
+    int downX_ = 0;  // where the left button went down, twips in the handle's own coordinates
+    int downY_ = 0;
+    bool lit_ = false;
+};
+
+class LabelPicture : public QWidget {
+    Q_OBJECT
+public:
+    // The label lives in the page; the picture shows it and the panels edit it through here.
+    LabelPicture(int index, Label& label, Fixed4 resolution, QWidget* parent = nullptr);
+
+    int index() const { return index_; }
+    Label& label() { return label_; }
+    const RecordingSurface& displayList() const { return display_; }
+    BarOriginHandle* handle() const { return handle_; }
+    void setResolution(Fixed4 resolution) { resolution_ = resolution; }
+
+    // Clears the picture and draws the label's barcode into it again; places the handle at
+    // the bar origin, shown only while there is data. Also follows the label's size.
+    void 绘制条码();
+
+signals:
+    // A left press and release on the label itself (not on its handle).
+    void clicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int index_;
+    Label& label_;
+    Fixed4 resolution_;
+    RecordingSurface display_;
+    BarOriginHandle* handle_;
+    bool pressed_ = false;
+};
+
+}  // namespace kestrin::page
