@@ -137,9 +137,7 @@ bool BarcodeRecordsFile::append(std::span<const BarcodeColumns> records) {
     return true;
 }
 
-bool BarcodeRecordsFile::rewrite(const std::vector<BarcodeFields>& records) {
-    std::string text;
-    for (const BarcodeFields& fields : records) text += barcodeLine(fields, kWrittenMark);
+bool BarcodeRecordsFile::rewrite(std::string_view text) {
     const std::optional<std::string> bytes = encodeCp936(text);
     if (!bytes) {
         reportUnstorableText(ui_, path_);
@@ -152,36 +150,36 @@ bool BarcodeRecordsFile::rewrite(const std::vector<BarcodeFields>& records) {
     return true;
 }
 
-// Reads every record, lets `change` write each one (or none) into the new list, and
-// replaces the file. A missing or damaged file is not rewritten.
+// Reads every record and lets `change` decide which records the new file holds, in order
+// (by calling its `write` argument); then replaces the file. A missing or damaged file is
+// not rewritten.
 template <typename Change>
 bool BarcodeRecordsFile::rewriteWith(Change change) {
     if (!exists()) {
         reportWriteFailure(ui_, path_);
         return false;
     }
-    std::vector<BarcodeFields> records;
-    const ScanEnd end = scan(kNoLimit, [&](BarcodeFields&& fields, std::size_t line) {
-        change(records, std::move(fields), line);
-    });
+    std::string text;
+    const auto write = [&text](const BarcodeFields& fields) { text += barcodeLine(fields, kWrittenMark); };
+    const ScanEnd end = scan(kNoLimit, [&](BarcodeFields&& fields, std::size_t line) { change(write, fields, line); });
     if (end == ScanEnd::Damaged) {
         readFailed();
         return false;
     }
-    return rewrite(records);
+    return rewrite(text);
 }
 
 bool BarcodeRecordsFile::modify(std::size_t line, const BarcodeColumns& columns) {
     const BarcodeFields edited = fieldsOf(columns);
-    return rewriteWith([&](std::vector<BarcodeFields>& out, BarcodeFields&& fields, std::size_t j) {
+    return rewriteWith([&](const auto& write, BarcodeFields& fields, std::size_t j) {
         if (j == line) std::copy(edited.begin(), edited.begin() + 7, fields.begin());
-        out.push_back(std::move(fields));
+        write(fields);
     });
 }
 
 bool BarcodeRecordsFile::remove(std::size_t line) {
-    return rewriteWith([&](std::vector<BarcodeFields>& out, BarcodeFields&& fields, std::size_t j) {
-        if (j != line) out.push_back(std::move(fields));
+    return rewriteWith([&](const auto& write, const BarcodeFields& fields, std::size_t j) {
+        if (j != line) write(fields);
     });
 }
 
@@ -189,14 +187,8 @@ bool BarcodeRecordsFile::swap(BarcodeTables& tables, std::size_t a, std::size_t 
     if (a >= tables.master.size() || b >= tables.master.size()) return false;
     const BarcodeFields recordA = tables.master[a].fields;
     const BarcodeFields recordB = tables.master[b].fields;
-    const bool written = rewriteWith([&](std::vector<BarcodeFields>& out, BarcodeFields&& fields, std::size_t j) {
-        if (j == a) {
-            out.push_back(recordB);
-        } else if (j == b) {
-            out.push_back(recordA);
-        } else {
-            out.push_back(std::move(fields));
-        }
+    const bool written = rewriteWith([&](const auto& write, const BarcodeFields& fields, std::size_t j) {
+        write(j == a ? recordB : j == b ? recordA : fields);
     });
     if (written) std::swap(tables.master[a].fields, tables.master[b].fields);
     return written;
@@ -220,11 +212,7 @@ BarcodeRepairOutcome BarcodeRecordsFile::修复模组() {
         }
     }
     if (kept == 0) return BarcodeRepairOutcome::NothingKept;
-    const std::optional<std::string> out = encodeCp936(text);
-    if (!out || !replaceFile(files_, path_, *out)) {
-        reportWriteFailure(ui_, path_);
-        return BarcodeRepairOutcome::WriteFailed;
-    }
+    if (!rewrite(text)) return BarcodeRepairOutcome::WriteFailed;
     ui_.message(MessageIcon::Information, "完成修复提示", "完成：条码记录 档案修复，程式将自动关闭，请重新执行");
     ui_.endProgram();
     return BarcodeRepairOutcome::Repaired;

@@ -95,7 +95,7 @@ private:
     template <typename OnRecord>
     ScanEnd scan(std::size_t limit, OnRecord onRecord);
     BarcodeReadOutcome readFailed();
-    bool rewrite(const std::vector<BarcodeFields>& records);
+    bool rewrite(std::string_view text);
     template <typename Change>
     bool rewriteWith(Change change);
 
