@@ -7,8 +7,7 @@
 namespace kestrin::storage {
 namespace {
 
-// One iconv conversion descriptor for the life of the call; iconv_t is not cheap to open, but
-// one open per file read is nothing next to the read itself.
+// One iconv conversion descriptor.
 class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
@@ -57,11 +56,24 @@ bool isGb18030FourByte(std::string_view s) {
            b(2) <= 0xFE && b(3) >= 0x30 && b(3) <= 0x39;
 }
 
+// Opening a converter costs far more than converting a line, and the repairs convert line by
+// line: each thread keeps its four converters open.
+Converter& converter(const char* to, const char* from) {
+    thread_local Converter toCp936("CP936", "UTF-8");
+    thread_local Converter toGb18030("GB18030", "UTF-8");
+    thread_local Converter fromCp936("UTF-8", "CP936");
+    thread_local Converter fromGb18030("UTF-8", "GB18030");
+    const std::string_view target(to), source(from);
+    if (target == "CP936") return toCp936;
+    if (target == "GB18030") return toGb18030;
+    return source == "CP936" ? fromCp936 : fromGb18030;
+}
+
 }  // namespace
 
 std::optional<std::string> encodeCp936(std::string_view utf8) {
-    Converter cp936("CP936", "UTF-8");
-    Converter gb18030("GB18030", "UTF-8");
+    Converter& cp936 = converter("CP936", "UTF-8");
+    Converter& gb18030 = converter("GB18030", "UTF-8");
     if (!cp936.ok() || !gb18030.ok()) return std::nullopt;
     std::string out;
     out.reserve(utf8.size());
@@ -79,8 +91,8 @@ std::optional<std::string> encodeCp936(std::string_view utf8) {
 
 std::optional<std::string> decodeCp936(std::string_view bytes) {
     if (bytes.find('\0') != std::string_view::npos) return std::nullopt;
-    Converter cp936("UTF-8", "CP936");
-    Converter gb18030("UTF-8", "GB18030");
+    Converter& cp936 = converter("UTF-8", "CP936");
+    Converter& gb18030 = converter("UTF-8", "GB18030");
     if (!cp936.ok() || !gb18030.ok()) return std::nullopt;
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
