@@ -85,10 +85,13 @@ void SettingsStore::读取设定() {
 void SettingsStore::repair() {
     ui_.message(MessageIcon::Warning, "档案 修复提示",
                 "读取 功能设定 记录档案，发现错误，程式将自动修复，功能设定 记录档案，点击 [确定] 进行自动修复");
-    const std::optional<std::string> bytes = files_.exists(path_) ? files_.read(path_) : std::nullopt;
-    const std::vector<SettingsEntry> kept = bytes ? salvageEntries(*bytes) : std::vector<SettingsEntry>{};
+    if (!files_.exists(path_)) return;
+    const std::optional<std::string> bytes = files_.read(path_);
+    // A file that cannot be read at all is not known to be worthless: it stays.
+    if (!bytes) return;
+    const std::vector<SettingsEntry> kept = salvageEntries(*bytes);
     if (kept.empty()) {
-        if (files_.exists(path_)) files_.remove(path_);
+        files_.remove(path_);
         return;
     }
     if (!rewrite(kept)) return;
