@@ -67,7 +67,6 @@ BarcodeReadOutcome BarcodeRecordsFile::fullLoad(BarcodeTables& tables) {
     if (!exists()) return BarcodeReadOutcome::Missing;
     tables.master.clear();
     tables.display.clear();
-    tables.master.reserve(kLoadLimit);
     const ScanEnd end = scan(kLoadLimit, [&](BarcodeFields&& fields, std::size_t line) {
         tables.master.push_back({std::move(fields), line});
     });

@@ -117,6 +117,15 @@ FileSystem& realFileSystem() {
 }
 
 fs::path recordsFolder(const fs::path& base) { return base / "记录资料"; }
+fs::path picturesFolder(const fs::path& base) { return base / "图形资料"; }
+
+bool createDataFolders(const fs::path& base) {
+    std::error_code ec;
+    fs::create_directories(recordsFolder(base), ec);
+    fs::create_directories(picturesFolder(base), ec);
+    return fs::is_directory(recordsFolder(base), ec) && fs::is_directory(picturesFolder(base), ec);
+}
+
 fs::path settingsFilePath(const fs::path& base) { return recordsFolder(base) / "TOP.reg"; }
 fs::path layoutRecordsFilePath(const fs::path& base) { return recordsFolder(base) / "排版记录.zip"; }
 fs::path barcodeRecordsFilePath(const fs::path& base) { return recordsFolder(base) / "条码档.zip"; }

@@ -44,6 +44,9 @@ FileSystem& realFileSystem();
 
 // `记录资料` under the base folder, and the data files in it.
 fs::path recordsFolder(const fs::path& base);
+fs::path picturesFolder(const fs::path& base);  // 图形资料
+// Creates `记录资料` and `图形资料` when missing; false when either cannot be made.
+bool createDataFolders(const fs::path& base);
 fs::path settingsFilePath(const fs::path& base);        // 记录资料/TOP.reg
 fs::path layoutRecordsFilePath(const fs::path& base);   // 记录资料/排版记录.zip
 fs::path barcodeRecordsFilePath(const fs::path& base);  // 记录资料/条码档.zip

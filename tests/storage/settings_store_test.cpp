@@ -49,6 +49,14 @@ TEST_F(SettingsStoreTest, MissingFileLeavesTheTableEmptyAndTheFirstWriteCreatesO
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(SettingsStoreTest, DataFoldersAreCreatedWhenMissing) {
+    std::filesystem::remove_all(recordsFolder(folder.path()));
+    EXPECT_TRUE(createDataFolders(folder.path()));
+    EXPECT_TRUE(std::filesystem::is_directory(recordsFolder(folder.path())));
+    EXPECT_TRUE(std::filesystem::is_directory(picturesFolder(folder.path())));
+    EXPECT_TRUE(createDataFolders(folder.path()));  // already there
+}
+
 TEST_F(SettingsStoreTest, LoadsEveryEntryInFileOrder) {
     writeBytes(file(), "\"" K_LAYOUT "\",\"2 2 20 20\"\r\n"
                        "\"x\",\"\"\r\n"
