@@ -1,4 +1,4 @@
-// Any bytes through `修复模组`: no crash, at most 32001 lines kept, the repaired file loads
+// Any bytes through `修复模组`: no crash, the repaired file loads
 // without a word, and a file with nothing to keep is left as it was.
 
 #include <cstddef>

@@ -207,7 +207,7 @@ BarcodeRepairOutcome BarcodeRecordsFile::修复模组() {
             BarcodeFields fields;
             std::move(pieces.begin(), pieces.begin() + 12, fields.begin());
             text += barcodeLine(fields, kRepairedMark);
-            if (++kept == kRepairLimit) break;
+            ++kept;
         }
     }
     if (kept == 0) return BarcodeRepairOutcome::NothingKept;

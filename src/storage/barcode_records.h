@@ -59,8 +59,6 @@ class BarcodeRecordsFile {
 public:
     static constexpr std::size_t kLoadLimit = 6000;
     static constexpr std::size_t kPickerLimit = 3500;
-    // The repair keeps at most this many lines (its scratch list's indices 0 to 32000).
-    static constexpr std::size_t kRepairLimit = 32001;
     static constexpr int kWrittenMark = 1;
     static constexpr int kRepairedMark = 20;
 
@@ -87,7 +85,9 @@ public:
     bool remove(std::size_t line);
     bool swap(BarcodeTables& tables, std::size_t a, std::size_t b);
 
-    // `修复模组`: rebuilds the file from its lines that come apart into thirteen pieces.
+    // `修复模组`: rebuilds the file from its lines that come apart into thirteen pieces. Every
+    // such line is kept, however many there are: the file is already in memory whole, and a
+    // count limit here would silently drop the user's records.
     BarcodeRepairOutcome 修复模组();
 
 private:
