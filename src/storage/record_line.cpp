@@ -62,6 +62,8 @@ std::optional<std::vector<std::string>> readItems(std::string_view line) {
         } else {
             const std::size_t comma = std::min(line.find(',', pos), line.size());
             std::string_view item = line.substr(pos, comma - pos);
+            // No writer puts a quote into an item, and none could write it back.
+            if (item.find('"') != std::string_view::npos) return std::nullopt;
             while (!item.empty() && item.back() == ' ') item.remove_suffix(1);
             items.emplace_back(item);
             pos = comma;

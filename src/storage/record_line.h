@@ -23,7 +23,8 @@ std::vector<std::string_view> splitLines(std::string_view text);
 
 // The items of one line. A quoted item runs to its closing quote (commas inside are kept) and
 // may be followed only by blanks before the next comma; an unquoted item runs to the next
-// comma, trimmed of blanks. Nothing when a quote is not closed or text follows a closing quote.
+// comma, trimmed of blanks. Nothing when a quote is not closed, text follows a closing quote,
+// or an unquoted item holds a quote: no text read can then hold what no line can carry.
 std::optional<std::vector<std::string>> readItems(std::string_view line);
 
 // Every non-empty line of the text as exactly `itemCount` items. Nothing when any line does

@@ -35,6 +35,7 @@ TEST(RecordLine, ReadsItems) {
         {R"(plain text)", Items{"plain text"}},
         {R"("open)", std::nullopt},                 // quote never closed
         {R"("a"b,"c")", std::nullopt},              // text after the closing quote
+        {R"(a"b,"c")", std::nullopt},               // a quote inside an unquoted item
     };
     for (const auto& c : cases) EXPECT_EQ(readItems(c.line), c.items) << c.line;
 }
