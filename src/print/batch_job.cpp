@@ -1,9 +1,35 @@
 #include "print/batch_job.h"
 
 #include "common/utf8.h"
+#include "engine/barcode_drawing.h"
 #include "print/print_job.h"
+#include "storage/settings_keys.h"
 
 namespace kestrin::print {
+
+BatchSettings batchSettings(const std::vector<storage::SettingsEntry>& entries, const BatchOptions& options) {
+    namespace keys = storage::keys;
+    BatchSettings s;
+    s.resolution = options.resolution.value_or(
+        storage::lastReadable(entries, keys::列印解析度, storage::readPrintResolution).value_or(engine::kDefaultResolution));
+    const auto kind = storage::lastReadable(entries, keys::印表装置, [](std::string_view v) -> std::optional<int> {
+        return storage::leadingWholeNumber(v) == kLabelPrinter ? kLabelPrinter : kPagePrinter;
+    });
+    s.printerKind = options.printerKind.value_or(kind.value_or(kPagePrinter));
+    if (const auto texts = storage::lastReadable(entries, keys::列印排列, storage::readPrintArrangement)) {
+        s.start.startLeft = boxValue((*texts)[2]);
+        s.start.startTop = boxValue((*texts)[3]);
+    }
+    return s;
+}
+
+std::optional<page::Label> labelForFormat(const std::vector<storage::LayoutRecord>& records, const BatchOptions& options,
+                                          const page::PictureLookup& pictures) {
+    page::Label label;
+    if (!page::applyRecords(records, label, false, pictures)) return std::nullopt;
+    options.overrides.applyTo(label);
+    return label;
+}
 
 page::Label labelForData(const BatchOptions& options, const BatchSettings& settings) {
     page::Label label;
@@ -28,6 +54,19 @@ ValueList readValueLines(std::string_view text) {
         const std::string value(line);
         if (const std::string problem = barcodeValueProblem(value); !problem.empty()) {
             return {{}, "line " + std::to_string(lineNumber) + ": " + problem};
+        }
+        list.values.push_back(utf8::asciiUpper(value));
+    }
+    return list;
+}
+
+ValueList recordValues(const std::vector<storage::BarcodeFields>& records, const std::string& kind) {
+    ValueList list;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (!kind.empty() && records[i][1] != kind) continue;
+        const std::string& value = records[i][0];
+        if (const std::string problem = barcodeValueProblem(value); !problem.empty()) {
+            return {{}, "record " + std::to_string(i + 1) + ": " + problem};
         }
         list.values.push_back(utf8::asciiUpper(value));
     }

@@ -8,8 +8,12 @@
 
 #include "common/surface.h"
 #include "page/label.h"
+#include "page/layout_record.h"
 #include "print/arrangement.h"
 #include "print/batch_options.h"
+#include "storage/barcode_records.h"
+#include "storage/layout_records.h"
+#include "storage/settings_store.h"
 
 namespace kestrin::print {
 
@@ -20,11 +24,20 @@ struct BatchSettings {
     ArrangementValues start;  // only the start position is used
 };
 
+// The data folder's print resolution, printer kind and arrangement start, with the command
+// line's resolution and printer kind winning where given.
+BatchSettings batchSettings(const std::vector<storage::SettingsEntry>& entries, const BatchOptions& options);
+
 // A new label carrying the --data text, with the bar options given applied.
 page::Label labelForData(const BatchOptions& options, const BatchSettings& settings);
 // Where a single label stands on the page: the simple view's start for a page printer, the
 // page's corner for a label printer.
 int singleLabelOrigin(int printerKind);
+
+// A stored design made into a label exactly as the window recalls it, with the bar options
+// given applied; nothing when the design's label record cannot be read.
+std::optional<page::Label> labelForFormat(const std::vector<storage::LayoutRecord>& records, const BatchOptions& options,
+                                          const page::PictureLookup& pictures);
 
 struct ValueList {
     std::vector<std::string> values;  // in capitals, as the input box takes them
@@ -32,6 +45,8 @@ struct ValueList {
 };
 // One barcode value per line (LF or CR LF); blank lines are passed over.
 ValueList readValueLines(std::string_view text);
+// The barcode field of every record (of that kind only, when kind is not empty).
+ValueList recordValues(const std::vector<storage::BarcodeFields>& records, const std::string& kind);
 
 // Prints the label once per value (once as it is when values is empty), each copies times in
 // turn, laid out as the simple view lays out its copies, and ends the document.

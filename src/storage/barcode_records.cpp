@@ -1,6 +1,7 @@
 #include "storage/barcode_records.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "common/ui.h"
 #include "storage/codepage.h"
@@ -119,6 +120,14 @@ BarcodeReadOutcome BarcodeRecordsFile::pickerLoad(PickerValues& values) {
         return readFailed();
     }
     return end == ScanEnd::Limit ? BarcodeReadOutcome::LimitReached : BarcodeReadOutcome::Complete;
+}
+
+std::optional<std::vector<BarcodeFields>> BarcodeRecordsFile::readWithoutRepair() {
+    std::vector<BarcodeFields> records;
+    if (!exists()) return records;
+    const ScanEnd end = scan(std::numeric_limits<std::size_t>::max(), [&](BarcodeFields&& fields, std::size_t) { records.push_back(std::move(fields)); });
+    if (end == ScanEnd::Damaged) return std::nullopt;
+    return records;
 }
 
 bool BarcodeRecordsFile::append(std::span<const BarcodeColumns> records) {

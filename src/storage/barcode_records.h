@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -89,6 +90,10 @@ public:
     // such line is kept, however many there are: the file is already in memory whole, and a
     // count limit here would silently drop the user's records.
     BarcodeRepairOutcome 修复模组();
+
+    // Every record of the file, changing nothing: empty when there is no file, nothing when
+    // the file is damaged (for tools that must never repair).
+    std::optional<std::vector<BarcodeFields>> readWithoutRepair();
 
 private:
     enum class ScanEnd { EndOfFile, Limit, Damaged };

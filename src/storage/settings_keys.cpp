@@ -194,4 +194,10 @@ std::string formatColumnChecks(const ColumnChecks& checks) {
     return out + "11111";
 }
 
+std::optional<Fixed4> readPrintResolution(std::string_view value) {
+    const std::optional<Fixed4> r = Fixed4::parse(value);
+    if (!r || *r <= Fixed4(0)) return std::nullopt;
+    return r;
+}
+
 }  // namespace kestrin::storage

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/fixed4.h"
 #include "storage/settings_store.h"
 
 namespace kestrin::storage {
@@ -54,6 +55,9 @@ auto lastReadable(const std::vector<SettingsEntry>& entries, std::string_view ke
     }
     return result;
 }
+
+// `列印解析度`: twips per printer dot, four decimals; nothing unless a positive number.
+std::optional<Fixed4> readPrintResolution(std::string_view value);
 
 // `主视窗大小`: view mode, window state (2 = maximized), left, top, width, height.
 struct MainWindowSize {

@@ -70,6 +70,17 @@ std::optional<std::string> settingsFileBytes(const std::vector<SettingsEntry>& e
     return encodeCp936(text);
 }
 
+std::optional<std::vector<SettingsEntry>> readSettingsWithoutRepair(const std::filesystem::path& baseFolder,
+                                                                    FileSystem& files) {
+    const std::filesystem::path path = settingsFilePath(baseFolder);
+    if (!files.exists(path)) return std::vector<SettingsEntry>{};
+    const std::optional<std::string> bytes = files.read(path);
+    if (!bytes) return std::nullopt;
+    LoadResult result = loadEntries(*bytes);
+    if (result.damaged) return std::nullopt;
+    return std::move(result.entries);
+}
+
 SettingsStore::SettingsStore(std::filesystem::path baseFolder, Ui& ui, FileSystem& files)
     : path_(settingsFilePath(baseFolder)), ui_(ui), files_(files) {}
 

@@ -55,6 +55,11 @@ private:
     std::vector<SettingsEntry> entries_;
 };
 
+// The entries of the settings file in the base folder without changing anything: empty when
+// there is no file, nothing when the file is damaged (for tools that must never repair).
+std::optional<std::vector<SettingsEntry>> readSettingsWithoutRepair(const std::filesystem::path& baseFolder,
+                                                                    FileSystem& files = realFileSystem());
+
 // The file's bytes for these entries.
 std::optional<std::string> settingsFileBytes(const std::vector<SettingsEntry>& entries);
 
