@@ -20,7 +20,7 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 if ls fuzz/fuzz_*.cpp >/dev/null 2>&1; then
   echo "== fuzzers, a few seconds each"
   CC=clang CXX=clang++ scripts/build.sh build-fuzz -DKESTRIN_FUZZ=ON -DKESTRIN_TESTS=OFF -DKESTRIN_BENCH=OFF
-  for f in build-fuzz/fuzz_*; do
+  for f in build-fuzz/fuzz/fuzz_*; do
     [ -x "$f" ] || continue
     work=$(mktemp -d)
     (cd "$work" && "$OLDPWD/$f" -max_total_time=5 -rss_limit_mb=2048 >/dev/null 2>"$work/log") || {
