@@ -28,6 +28,13 @@ constexpr int kRowHeight = 28;
 
 QString q(const std::string& text) { return toQString(text); }
 
+QStringList qList(const std::vector<std::string>& texts) {
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& t : texts) out << q(t);
+    return out;
+}
+
 }  // namespace
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -97,6 +104,7 @@ void 条码载入窗::buildControls() {
     开头码_ = new LeadingCodeBox(this);
     开头码_->setObjectName(QStringLiteral("开头码"));
     开头码_->setFixedSize(kListWidth, kRowHeight);
+    skin::styleField(开头码_);
     hints_.bind(开头码_, [] { return kLeadingCodeHint; });
     connect(开头码_, &QLineEdit::textEdited, this, &条码载入窗::leadingTyped);
     grid->addWidget(开头码_, 1, 0);
@@ -148,7 +156,8 @@ ClickLabel* 条码载入窗::buildCaption(std::size_t k) {
     second->setObjectName(QStringLiteral("说明2%1").arg(k));
     second->setFont(skin::captionFont(11));
     second->setForegroundRole(QPalette::PlaceholderText);
-    second->setFixedWidth(k == 0 ? 60 : 36);
+    // Empty until a caption is clicked; then as wide as its text, within reason.
+    second->setMaximumWidth(k == 0 ? 80 : 48);
     说明2_[k] = second;
     return caption;
 }
@@ -257,15 +266,17 @@ void 条码载入窗::showEnd() {
 
 void 条码载入窗::showLists() {
     筛选项0_->clear();
-    for (const std::string& barcode : model_.column(0)) 筛选项0_->addItem(q(barcode));
+    筛选项0_->addItems(qList(model_.column(0)));
     for (std::size_t k = 1; k < kPickerColumns; ++k) {
         QComboBox* choice = 记录选项_[k];
         const QSignalBlocker block(choice);
         choice->clear();
-        for (const std::string& value : model_.choices(k)) choice->addItem(q(value));
-        // The box shows a text that need not be one of its entries, with none of them chosen.
-        choice->setPlaceholderText(q(model_.choiceText(k)));
-        choice->setCurrentIndex(-1);
+        choice->addItems(qList(model_.choices(k)));
+        // The box shows a text that need not be one of its entries (a caption, in grey); the
+        // one value left is shown as the box's own entry.
+        const QString shown = q(model_.choiceText(k));
+        choice->setPlaceholderText(shown);
+        choice->setCurrentIndex(choice->count() == 1 && choice->itemText(0) == shown ? 0 : -1);
     }
 }
 

@@ -124,7 +124,8 @@ TEST_F(RecordPickerGui, NarrowByKindAndLeadingCharactersResetAndChoose) {
     choose(choice(1), QStringLiteral("袋"));
     EXPECT_EQ(texts(barcodes()), (QStringList{"B200", "A300", "a400"}));
     // The end display shows the only kind left in its box.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return choice(1).placeholderText() == QStringLiteral("袋"); }, kLoadWait));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return choice(1).currentText() == QStringLiteral("袋"); }, kLoadWait));
+    EXPECT_EQ(choice(2).currentIndex(), -1);
     EXPECT_EQ(choice(2).placeholderText(), QStringLiteral("名称"));
 
     leading().setFocus();
@@ -162,6 +163,20 @@ TEST_F(RecordPickerGui, LeadingCharactersThatMatchNothingEmptyTheListsAndKeepTry
     ASSERT_TRUE(QTest::qWaitFor([&] { return barcodes().count() == 1; }, kLoadWait));
     EXPECT_EQ(texts(barcodes()), QStringList{"B200"});
     EXPECT_FALSE(later->isActive());
+}
+
+TEST_F(RecordPickerGui, ADamagedRecordsFileIsRepairedOnceAndNotReadAgain) {
+    writeRecords();
+    storage::testing::writeBytes(storage::barcodeRecordsFilePath(folder.path()),
+                                 *storage::testing::readBytes(storage::barcodeRecordsFilePath(folder.path())) +
+                                     "\"C1\",\"K\"");
+    QTest::mouseDClick(panel->dataBox(), Qt::LeftButton);
+    auto* read = picker->findChild<QTimer*>(QStringLiteral("读条码档"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !ui.messages.empty(); }, kLoadWait));
+    QTest::qWait(3 * 条码载入窗::kReadInterval);
+    EXPECT_EQ(ui.titles(), (std::vector<std::string>{"自动修复提示", "完成修复提示"}));
+    EXPECT_EQ(ui.endProgramCalls, 1);
+    EXPECT_FALSE(read->isActive());
 }
 
 TEST_F(RecordPickerGui, CaptionsHeadingsAndHintLineClicks) {
@@ -212,12 +227,14 @@ TEST_F(RecordPickerGui, Screenshot) {
     const QString shots = qEnvironmentVariable("KESTRIN_SCREENSHOTS");
     if (shots.isEmpty()) GTEST_SKIP() << "KESTRIN_SCREENSHOTS not set";
     writeRecords();
+    QTest::keyClicks(panel->dataBox(), QStringLiteral("A100"));
+    ASSERT_TRUE(host.grab().save(QDir(shots).filePath(QStringLiteral("barcode-input-panel.png"))));
     PickerHeadings headings;
     headings.visible = visibleRows(4);
     picker->setHeadings(headings);
     openPicker();
     choose(choice(1), QStringLiteral("箱"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return choice(1).placeholderText() == QStringLiteral("箱"); }, kLoadWait));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return choice(1).currentText() == QStringLiteral("箱"); }, kLoadWait));
     hover(leading());
     ASSERT_TRUE(host.grab().save(QDir(shots).filePath(QStringLiteral("record-picker.png"))));
 }
