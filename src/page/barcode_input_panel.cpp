@@ -12,10 +12,13 @@
 #include "engine/code39.h"
 #include "page/barcode_input.h"
 #include "page/label_picture_widget.h"
+#include "page/record_picker_panel.h"
 #include "platform/hint_binder.h"
 #include "platform/qt_ui.h"
 #include "platform/skin.h"
 #include "platform/skin_button.h"
+#include "print/arrangement.h"
+#include "storage/file_system.h"
 
 namespace kestrin::page {
 namespace {
@@ -72,6 +75,11 @@ void BarcodeDataBox::focusInEvent(QFocusEvent* event) {
     QTimer::singleShot(0, this, &QLineEdit::selectAll);
 }
 
+void BarcodeDataBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    QLineEdit::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
+
 条码输入区::条码输入区(platform::HintBinder& hints, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("条码输入区"));
     buildControls(hints);
@@ -108,10 +116,13 @@ void 条码输入区::buildControls(platform::HintBinder& hints) {
 QHBoxLayout* 条码输入区::buildDataRow(platform::HintBinder& hints) {
     auto* row = new QHBoxLayout;
     条码输入_ = new BarcodeDataBox(this);
-    hints.bind(条码输入_, [this] { return dataBoxHint(recordsFileExists_()); });
+    hints.bind(条码输入_, [this] { return dataBoxHint(recordsFileExists()); });
     connect(条码输入_, &QLineEdit::textChanged, this, &条码输入区::takeData);
     connect(条码输入_, &QLineEdit::returnPressed, this, &QWidget::hide);
+    connect(条码输入_, &BarcodeDataBox::doubleClicked, this, &条码输入区::openPicker);
     row->addWidget(条码输入_, 1);
+    row->addWidget(buildSerialStep(hints, 0));
+    row->addWidget(buildSerialStep(hints, 1));
     auto* close = new SkinButton(Glyph::Close, SkinButton::Kind::Push, this);
     close->setObjectName(QStringLiteral("关闭窗1"));
     close->setFixedSize(32, 32);
@@ -119,6 +130,23 @@ QHBoxLayout* 条码输入区::buildDataRow(platform::HintBinder& hints) {
     connect(close, &SkinButton::clicked, this, &QWidget::hide);
     row->addWidget(close);
     return row;
+}
+
+platform::SkinButton* 条码输入区::buildSerialStep(platform::HintBinder& hints, int button) {
+    auto* step = new SkinButton(SkinButton::Kind::Push, button == 0 ? QStringLiteral("+1") : QStringLiteral("−1"), this);
+    step->setObjectName(QStringLiteral("流水加减%1").arg(button));
+    step->setFixedSize(36, 32);
+    hints.bind(step, [this, button] {
+        // The hint text is built per call, so it lives in the panel until the next one.
+        serialHint_ = print::serialStepHint(条码输入_->text().toStdString(), button);
+        return std::string_view(serialHint_);
+    });
+    connect(step, &SkinButton::clicked, this, [this, button] {
+        const std::string typed = 条码输入_->text().toStdString();
+        if (typed.empty()) return;
+        条码输入_->setText(platform::toQString(print::流水加减(typed, button)));
+    });
+    return step;
 }
 
 QHBoxLayout* 条码输入区::buildVariantRow() {
@@ -199,6 +227,25 @@ void 条码输入区::takeData(const QString& text) {
     if (!editedLabel()) return;
     takeBarcodeInput(*editedLabel(), text.toStdString());
     redraw();
+}
+
+bool 条码输入区::recordsFileExists() const {
+    return dataFolder_ && storage::realFileSystem().exists(storage::barcodeRecordsFilePath(*dataFolder_));
+}
+
+void 条码输入区::attachPicker(条码载入窗& picker) {
+    picker_ = &picker;
+    picker.setChosenHandler([this](const QString& barcode) {
+        条码输入_->setText(barcode);
+        条码输入_->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void 条码输入区::openPicker() {
+    if (!picker_ || !recordsFileExists()) return;
+    QWidget* host = picker_->parentWidget();
+    const QPoint corner = host && host->isAncestorOf(this) ? mapTo(host, QPoint(0, 0)) : mapToGlobal(QPoint(0, 0));
+    picker_->open(corner);
 }
 
 void 条码输入区::open(LabelPicture& picture) {

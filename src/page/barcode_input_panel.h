@@ -1,11 +1,14 @@
 #pragma once
 // The barcode input panel 条码输入区: the data box 条码输入 and the controls of a label's bars
-// and readable characters, acting on the label whose index the panel holds.
+// and readable characters, acting on the label whose index the panel holds. A double-click on
+// the data box opens the barcode record picker when the records file exists.
 
 #include <QLineEdit>
 #include <QWidget>
 #include <array>
-#include <functional>
+#include <filesystem>
+#include <optional>
+#include <string>
 
 class QComboBox;
 class QHBoxLayout;
@@ -19,6 +22,7 @@ namespace kestrin::page {
 
 class LabelPicture;
 struct Label;
+class 条码载入窗;
 // Declared here only by name: moc reads this header and cannot parse the Chinese enumerators.
 enum class PanelCheck;
 
@@ -29,8 +33,12 @@ class BarcodeDataBox : public QLineEdit {
 public:
     explicit BarcodeDataBox(QWidget* parent = nullptr);
 
+signals:
+    void doubleClicked();
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 // No Q_OBJECT: moc cannot read a non-ASCII class name, and this class needs no signals of its
@@ -46,7 +54,13 @@ public:
     int tag() const { return tag_; }
 
     void setPrinterKind(int kind) { printerKind_ = kind; }
-    void setRecordsFileCheck(std::function<bool()> exists) { recordsFileExists_ = std::move(exists); }
+    // The folder that holds 记录资料: the data box's hint and the picker depend on whether
+    // 记录资料/条码档.zip is there. Without a folder there is no records file.
+    void setDataFolder(std::filesystem::path baseFolder) { dataFolder_ = std::move(baseFolder); }
+    bool recordsFileExists() const;
+    // The picker the data box opens (at the panel's top-left corner); the barcode chosen in it
+    // becomes the data box's text, so the label takes it.
+    void attachPicker(条码载入窗& picker);
 
     BarcodeDataBox* dataBox() const { return 条码输入_; }
 
@@ -56,6 +70,8 @@ protected:
 private:
     void buildControls(platform::HintBinder& hints);
     QHBoxLayout* buildDataRow(platform::HintBinder& hints);
+    platform::SkinButton* buildSerialStep(platform::HintBinder& hints, int button);
+    void openPicker();
     QHBoxLayout* buildVariantRow();
     QHBoxLayout* buildAdjustRow(platform::HintBinder& hints);
     platform::SkinButton* buildCheck(platform::HintBinder& hints, PanelCheck box);
@@ -67,7 +83,9 @@ private:
     LabelPicture* picture_ = nullptr;
     int tag_ = 0;
     int printerKind_ = 0;
-    std::function<bool()> recordsFileExists_ = [] { return false; };
+    std::optional<std::filesystem::path> dataFolder_;
+    条码载入窗* picker_ = nullptr;
+    std::string serialHint_;
 
     BarcodeDataBox* 条码输入_ = nullptr;
     std::array<platform::SkinButton*, 4> 格式设定_{};

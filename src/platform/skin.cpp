@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QPalette>
+#include <QWidget>
 #include <algorithm>
 #include <functional>
 
@@ -165,6 +166,13 @@ void paintPanel(QPainter& p, const QRect& rect) {
     p.setPen(kInnerBlue);
     p.drawRect(rect.adjusted(1, 1, -2, -2));
     p.restore();
+}
+
+void styleField(QWidget* field) {
+    const QString type = QString::fromLatin1(field->metaObject()->className());
+    field->setStyleSheet(QStringLiteral("%1 { border: 1px solid %2; border-radius: 4px; background: %3; }"
+                                        "%1:focus { border-color: %4; }")
+                             .arg(type, kRestLine.name(), kPanelWhite.name(), kFrameBlue.name()));
 }
 
 void paintButton(QPainter& p, const QRectF& rect, State state, Glyph glyph, const QString& caption,

@@ -12,6 +12,7 @@
 #include <QString>
 
 class QApplication;
+class QWidget;
 
 namespace kestrin::platform::skin {
 
@@ -52,6 +53,9 @@ void paintPaperFrame(QPainter& p, const QRect& rect);
 void paintSheetShadow(QPainter& p, const QRect& sheet);
 // A floating panel: white with the outer frame and the inner line.
 void paintPanel(QPainter& p, const QRect& rect);
+
+// A list or text box on a panel: a thin line in the rest colour, frame blue with the focus.
+void styleField(QWidget* field);
 
 // A picture button with a glyph or a caption; onTitle draws it for the blue title strip.
 void paintButton(QPainter& p, const QRectF& rect, State state, Glyph glyph, const QString& caption,

@@ -109,14 +109,17 @@ BarcodeReadOutcome BarcodeRecordsFile::targetedRead(BarcodeTables& tables, const
     return BarcodeReadOutcome::Complete;
 }
 
-BarcodeReadOutcome BarcodeRecordsFile::pickerLoad(PickerValues& values) {
+BarcodeReadOutcome BarcodeRecordsFile::pickerLoad(PickerValues& values, std::vector<BarcodeFields>* records) {
     for (auto& column : values) column.clear();
+    if (records) records->clear();
     if (!exists()) return BarcodeReadOutcome::Missing;
     const ScanEnd end = scan(kPickerLimit, [&](BarcodeFields&& fields, std::size_t) {
         for (std::size_t c = 0; c < values.size(); ++c) addDistinct(values[c], fields[c]);
+        if (records) records->push_back(std::move(fields));
     });
     if (end == ScanEnd::Damaged) {
         for (auto& column : values) column.clear();
+        if (records) records->clear();
         return readFailed();
     }
     return end == ScanEnd::Limit ? BarcodeReadOutcome::LimitReached : BarcodeReadOutcome::Complete;

@@ -74,8 +74,9 @@ public:
     // Reads the file; a record is shown when any typed non-empty value equals its field of the
     // same column. Stops after 6000 records with its own warning, keeping the matches so far.
     BarcodeReadOutcome targetedRead(BarcodeTables& tables, const BarcodeColumns& typed);
-    // The distinct values of each column over the first 3500 records (silent at the limit).
-    BarcodeReadOutcome pickerLoad(PickerValues& values);
+    // The distinct values of each column over the first 3500 records (silent at the limit);
+    // the records themselves too when asked, for a picker that narrows them further.
+    BarcodeReadOutcome pickerLoad(PickerValues& values, std::vector<BarcodeFields>* records = nullptr);
 
     // Adds the records at the end (fields 7 to 11 empty, mark 1); all or none are written.
     bool append(std::span<const BarcodeColumns> records);
