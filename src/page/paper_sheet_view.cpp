@@ -149,6 +149,7 @@ void PaperSheet::place(int index) {
     s.picture->move(toPixels(label.left), toPixels(label.top));
     s.picture->绘制条码();
     s.picture->show();
+    update();
 }
 
 void PaperSheet::syncLabels() {
@@ -252,6 +253,7 @@ void PaperSheet::labelMove(int index, Qt::MouseButtons buttons, Twips at) {
             label.left = placeTo.x;
             label.top = placeTo.y;
             shown_.at(index).picture->move(toPixels(label.left), toPixels(label.top));
+            update();
             虚线_->setGuides(alignmentGuides(page_, index, GuideEdge::LeftAndTop));
             hint(kMovingHint);
             break;
@@ -270,6 +272,7 @@ void PaperSheet::resizeStep(int index, LabelDrag drag, Twips at) {
     if (stepSize(width ? label.width : label.height, origin, width ? at.x : at.y)) {
         (width ? page_.selection.dragX : page_.selection.dragY) = static_cast<float>(origin);
         shown_.at(index).picture->绘制条码();
+        update();
     }
     if (professional_) {
         虚线_->setGuides(alignmentGuides(page_, index, width ? GuideEdge::Right : GuideEdge::Bottom));
@@ -347,6 +350,10 @@ void PaperSheet::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), Qt::white);
     p.setPen(skin::kRestLine);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+    // A faint edge just outside each label, so that white labels show on the white sheet.
+    for (const auto& [i, s] : shown_) {
+        if (s.picture->isVisible()) p.drawRect(s.picture->geometry().adjusted(-1, -1, 0, 0));
+    }
 }
 
 void PaperSheet::resizeEvent(QResizeEvent* event) {
