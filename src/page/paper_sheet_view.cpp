@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "page/add_label_window.h"
+#include "page/barcode_input.h"
 #include "page/label_picture_widget.h"
 #include "platform/hint_binder.h"
 #include "platform/qt_ui.h"
@@ -127,6 +128,7 @@ PaperSheet::Shown& PaperSheet::ensureShown(int index) {
     s.deleteButton->setFixedSize(toPixels(kDeleteButtonInset), toPixels(kDeleteButtonInset));
     s.deleteButton->hide();
     hints_.bind(s.deleteButton, [] { return kDeleteLabelHint; });
+    hints_.bind(s.picture->handle(), [] { return kHandleHint; });
     connect(s.deleteButton, &platform::SkinButton::clicked, this, [this, index] { deleteLabel(index); });
     return shown_.emplace(index, s).first->second;
 }
@@ -299,8 +301,9 @@ void PaperSheet::labelRelease(int index, Qt::MouseButton button, Twips, QPoint l
         emit labelRightReleased(index, panelHost_->mapFromGlobal(picture->mapToGlobal(local)));
     }
     page_.selection.dragging = false;
-    if (!page_.exists(index)) return;  // a slot of the signal above may have removed it
-    shown_.at(index).picture->绘制条码();
+    const auto it = shown_.find(index);
+    if (it == shown_.end()) return;  // a slot of the signal above took the label away
+    it->second.picture->绘制条码();
     if (index == kSimpleLabel && button == Qt::LeftButton) emit simpleLabelClicked();
 }
 

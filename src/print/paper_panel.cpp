@@ -24,7 +24,7 @@ constexpr int kPanelHeight = 176;
 constexpr int kPanelTop = 600;  // twips below the parent's top
 // The size options lie over the places of the background picture that a press selects them by
 // (paperSizeAt), so a press just beside an option's caption still takes it.
-constexpr QRect kSizeOption[kPaperSizeCount] = {{57, 61, 33, 15}, {57, 79, 33, 15}, {57, 96, 33, 15}};
+constexpr QRect kSizeOption[kPaperSizeCount] = {{57, 60, 36, 16}, {57, 78, 36, 16}, {57, 96, 36, 16}};
 constexpr QRect kDirectionOption[2] = {{57, 30, 44, 24}, {101, 30, 44, 24}};
 constexpr QRect kPreview{160, 34, 66, 80};
 constexpr int kCopiesTop = 128;
@@ -56,7 +56,6 @@ PaperPanel::PaperPanel(platform::HintBinder& hints, QWidget* parent) : QWidget(p
         auto* b = new SkinButton(SkinButton::Kind::Option, QString::fromUtf8(paperCaption(i)), this);
         b->setObjectName(QStringLiteral("纸张大小%1").arg(i));
         b->setGeometry(kSizeOption[i]);
-        b->setRowEnds(i == 0, i == kPaperSizeCount - 1);
         b->setAutoExclusive(false);  // the panel keeps the choice; a click on the chosen one keeps it
         connect(b, &SkinButton::clicked, this, [this, i] { chooseSize(i); });
         hints.bind(b, [i, text = std::string()]() mutable {

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "page/add_label_window.h"
 #include "page/label_picture_widget.h"
 #include "page/paper_sheet_view.h"
 #include "platform/hint_binder.h"
@@ -243,6 +244,42 @@ TEST_F(ProfessionalPrintGui, AFailedJobIsSaid) {
     EXPECT_FALSE(确定列印_V(page, {Fixed4(7), kPagePrinter, 1}, ui, failing));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "错误提示");
+}
+
+}  // namespace
+}  // namespace kestrin::print
+
+namespace kestrin::print {
+namespace {
+
+// Not a check: with KESTRIN_SCREENSHOTS set to a folder, saves the panels of the paper side by
+// side, for looking at.
+TEST(PaperPanelsGui, Screenshot) {
+    const QString folder = qEnvironmentVariable("KESTRIN_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "KESTRIN_SCREENSHOTS not set";
+    page::LabelPage page;
+    test::RecordingUi ui;
+    platform::HintBinder hints;
+    QWidget host;
+    host.resize(820, 260);
+    host.setAutoFillBackground(true);
+    host.setPalette(QColor(233, 238, 252));
+    PaperPanel paper(hints, &host);
+    paper.openAt(10);
+    paper.move(10, 10);
+    ArrangementPanel arrangement(page, ui, hints, [] { return PaperSize{12000, 16700}; }, {}, &host);
+    arrangement.move(264, 10);
+    arrangement.show();
+    arrangement.arrange(ArrangementMode::TwoColumns);
+    QuantityPanel quantity(hints, &host);
+    quantity.move(264, 200);
+    page::PaperSheet sheet(page, ui, hints, &host, &host);
+    sheet.hide();
+    page.setPasteMemory(std::vector<page::LayoutRecord>(1));
+    sheet.addLabelWindow()->openAt(QPoint(600, 14), true);
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+    ASSERT_TRUE(host.grab().save(QString(folder + "/paper-panels.png")));
 }
 
 }  // namespace
