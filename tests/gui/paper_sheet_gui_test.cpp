@@ -144,8 +144,10 @@ TEST_F(PaperSheetGui, DraggedLabelsMoveOnTheGridWithGuides) {
 
 TEST_F(PaperSheetGui, EdgeDragsResizeInSixtyTwipSteps) {
     const int i = addLabel(600, 600);
+    QSignalSpy resizing(sheet, &PaperSheet::labelResizing);
     press(i, 3540, 300);
     drag(i, 3600, 300);
+    EXPECT_EQ(resizing.size(), 1) << "the input and quantity panels hide even before the first step";
     EXPECT_EQ(page.label(i).width, 3600);
     drag(i, 3615, 300);
     EXPECT_EQ(page.label(i).width, 3660);
@@ -212,6 +214,14 @@ TEST_F(PaperSheetGui, DoubleClickAsksForTheBarcodeInputOfThatLabel) {
     EXPECT_EQ(doubleClicked.front().front().toInt(), i);
     EXPECT_GE(pressed.size(), 1);
     EXPECT_EQ(page.selection.currentLabel, i);
+
+    // A right click asks for the item menu at the pointer, in the host window's coordinates.
+    QSignalSpy menu(sheet, &PaperSheet::labelRightReleased);
+    QTest::mouseClick(&picture(i), Qt::RightButton, {}, QPoint(30, 10));
+    ASSERT_EQ(menu.size(), 1);
+    EXPECT_EQ(menu.front().at(0).toInt(), i);
+    EXPECT_EQ(menu.front().at(1).toPoint(), picture(i).mapTo(&host, QPoint(30, 10)));
+    EXPECT_FALSE(sheet->addLabelWindow()->isVisible());
 }
 
 TEST_F(PaperSheetGui, PaperFollowsALeftDragBeyondSixtyTwips) {
