@@ -1,0 +1,130 @@
+#pragma once
+// The paper 列印范围 and the labels on it. In the professional view it shows the page's labels
+// 1..250 and lets the user create them (right click: the add label window), move and resize
+// them on the 60-twip grid with alignment guides, and delete them; in the simple view it holds
+// label 0 alone. The geometry of every rule is in page/label_editing.h; this class turns Qt's
+// pointer events into those rules and tells the main window, by signals, which of its own
+// panels a press or a move closes.
+
+#include <QPoint>
+#include <QWidget>
+#include <map>
+#include <vector>
+
+#include "common/fixed4.h"
+#include "common/ui.h"
+#include "page/label_editing.h"
+#include "page/label_page.h"
+#include "print/paper.h"
+
+namespace kestrin::platform {
+class HintBinder;
+class SkinButton;
+}  // namespace kestrin::platform
+
+namespace kestrin::page {
+
+class AddLabelWindow;
+class LabelPicture;
+class GuideLines;
+class DashedFrame;
+
+class PaperSheet : public QWidget {
+    Q_OBJECT
+public:
+    // frame: the page area 新增载入窗 the paper lies in; panelHost: the window the add label
+    // window floats over. Hover hints go out through the binder's hint signal.
+    PaperSheet(LabelPage& page, Ui& ui, platform::HintBinder& hints, QWidget* frame, QWidget* panelHost);
+
+    void setResolution(Fixed4 resolution);
+    void setPrinterKind(int kind) { printerKind_ = kind; }
+    void setPictureLookup(PictureLookup pictures) { pictures_ = std::move(pictures); }
+    // Professional: labels 1..250; simple: label 0 alone. Follow with syncLabels().
+    void setProfessional(bool professional);
+    bool professional() const { return professional_; }
+    // The paper's place and size from 纸张调整, in twips inside the page area.
+    void setPaper(const print::PaperPlacement& placement);
+    print::PaperSize paperSize() const { return paper_; }
+
+    // Makes the label pictures follow the page: one per shown label, placed and redrawn;
+    // clears the guides and the dashed frame. Call after the page changed behind the sheet
+    // (arrangement, a stored design loaded).
+    void syncLabels();
+    void 绘制条码(int index);
+    LabelPicture* labelPicture(int index) const;
+    AddLabelWindow* addLabelWindow() const { return 增加条码窗_; }
+    // 删除码: removes label i from the page and from the paper.
+    void deleteLabel(int index);
+
+signals:
+    // A double-click on a label: the barcode input panel should open for it.
+    void labelDoubleClicked(int index);
+    // Label 0 pressed or released with the left button (simple view): open the input panel.
+    void simpleLabelClicked();
+    // Any press on a label: the item menu, palette, save panel, barcode input panel, stored
+    // formats list, text editor and picture chooser close.
+    void labelPressed(int index);
+    // A width or height drag goes on: the barcode input and print quantity panels hide.
+    void labelResizing(int index);
+    // Right button released on a label: the item menu opens at this point of panelHost.
+    void labelRightReleased(int index, QPoint atInHost);
+    // 删除码 removed this label: the save panel, barcode input panel, text editor and stored
+    // formats list close.
+    void labelDeleted(int index);
+    // The pointer moved over the bare paper: the item menu hides, and the arrangement and
+    // paper panels close when they are marked to.
+    void paperPointerMoved();
+    // A button released on the bare paper: every floating panel closes (before the add label
+    // window opens on a right click).
+    void paperReleased();
+    // Labels were created by the add label window.
+    void labelsAdded(const std::vector<int>& indices);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    struct Shown {
+        LabelPicture* picture = nullptr;
+        platform::SkinButton* deleteButton = nullptr;
+    };
+
+    bool shows(int index) const;
+    Shown& ensureShown(int index);
+    void removeShown(int index);
+    void place(int index);
+    void raiseOverlays();
+    void hideEditingMarks();
+    void hint(std::string_view text);
+
+    void labelPress(int index, Qt::MouseButton button, Twips at);
+    void labelMove(int index, Qt::MouseButtons buttons, Twips at);
+    void labelRelease(int index, Qt::MouseButton button, Twips at, QPoint local);
+    void resizeStep(int index, LabelDrag drag, Twips at);
+    void showMarksAround(int index);
+    void addLabels(int button);
+
+    LabelPage& page_;
+    Ui& ui_;
+    platform::HintBinder& hints_;
+    Fixed4 resolution_;
+    int printerKind_ = 0;
+    PictureLookup pictures_;
+    bool professional_ = true;
+    print::PaperSize paper_;
+
+    std::map<int, Shown> shown_;
+    GuideLines* 虚线_ = nullptr;
+    DashedFrame* 虚线位置_ = nullptr;
+    AddLabelWindow* 增加条码窗_ = nullptr;
+    QWidget* panelHost_ = nullptr;
+    Twips paperOrigin_;
+    bool paperDragging_ = false;
+};
+
+}  // namespace kestrin::page
