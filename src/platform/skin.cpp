@@ -145,6 +145,15 @@ void paintPaperFrame(QPainter& p, const QRect& rect) {
     p.fillRect(rect, g);
 }
 
+void paintSheetBorder(QPainter& p, const QRect& sheet) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(kRestLine);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(sheet.adjusted(-1, -1, 0, 0));
+    p.restore();
+}
+
 void paintSheetShadow(QPainter& p, const QRect& sheet) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -171,7 +180,15 @@ void paintButton(QPainter& p, const QRectF& rect, State state, Glyph glyph, cons
                  bool onTitle) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
-    if (onTitle) {
+    if (onTitle && glyph == Glyph::None) {
+        // A captioned button on the title strip stands out as a raised tile.
+        const QRectF tile = rect.adjusted(2, 2, -2, -2);
+        switch (state) {
+            case State::Raised: fillRounded(p, tile, QColor(255, 255, 255, 38), QColor(255, 255, 255, 110)); break;
+            case State::Lit: fillRounded(p, tile, QColor(255, 255, 255, 72), QColor(255, 255, 255, 180)); break;
+            case State::Pressed: fillRounded(p, tile, QColor(0, 0, 0, 70), QColor(255, 255, 255, 110)); break;
+        }
+    } else if (onTitle) {
         if (state == State::Lit) fillRounded(p, rect, QColor(255, 255, 255, 46), {});
         if (state == State::Pressed) fillRounded(p, rect, QColor(0, 0, 0, 60), {});
     } else {

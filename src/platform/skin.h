@@ -50,6 +50,8 @@ void paintWindow(QPainter& p, const QRect& rect, const QString& caption);
 void paintPaperFrame(QPainter& p, const QRect& rect);
 // A soft shadow under a sheet (the paper) lying on the paper frame.
 void paintSheetShadow(QPainter& p, const QRect& sheet);
+// The single border of the professional view's paper.
+void paintSheetBorder(QPainter& p, const QRect& sheet);
 // A floating panel: white with the outer frame and the inner line.
 void paintPanel(QPainter& p, const QRect& rect);
 

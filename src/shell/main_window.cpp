@@ -61,7 +61,9 @@ protected:
         QPainter p(this);
         skin::paintPaperFrame(p, rect());
         for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (child->isVisible() && child->property("paper").toBool()) skin::paintSheetShadow(p, child->geometry());
+            if (!child->isVisible() || !child->property("paper").toBool()) continue;
+            skin::paintSheetShadow(p, child->geometry());
+            if (child->property("bordered").toBool()) skin::paintSheetBorder(p, child->geometry());
         }
     }
 };
@@ -271,6 +273,7 @@ void 主视窗::版本切换(std::string_view view) {
         条码签0_->show();
         条码签0_->raise();
         if (professionalPaper_) professionalPaper_->hide();
+        列印范围_->setProperty("bordered", false);
         列印范围_->setGeometry(toPixels(kSimplePaperOffset), toPixels(kSimplePaperOffset), 条码签0_->width(),
                                条码签0_->height());
         列印范围_->show();
@@ -284,6 +287,7 @@ void 主视窗::版本切换(std::string_view view) {
         toolbarButton(ToolbarButton::条码管理)->hide();
     } else if (view == "专业版") {
         条码签0_->hide();
+        列印范围_->setProperty("bordered", true);
         版本按钮_->setText(QStringLiteral("简易版"));
         toolbarButton(ToolbarButton::条码管理)->show();
         关闭功能窗();

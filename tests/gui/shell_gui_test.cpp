@@ -358,6 +358,14 @@ TEST_F(ShellGui, Screenshots) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.viewName() == "专业版"; }, 2000));
     pointer(QEvent::MouseMove, {8500, 200}, Qt::NoButton, Qt::NoButton);
     ASSERT_TRUE(window.grab().save(QDir(out).filePath(QStringLiteral("shell-professional.png"))));
+
+    save("使用密码", makeStoredPassword("x"));
+    主视窗 locked;
+    locked.start(store(), ui);
+    locked.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return locked.loginPanel()->isVisible(); }, 1000));
+    QTest::keyClicks(locked.loginPanel()->passwordBox(), QStringLiteral("abc"));
+    ASSERT_TRUE(locked.grab().save(QDir(out).filePath(QStringLiteral("shell-login.png"))));
 }
 
 }  // namespace
