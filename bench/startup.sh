@@ -4,6 +4,6 @@
 set -euo pipefail
 build=${1:-build}
 if command -v xvfb-run >/dev/null; then
-  exec xvfb-run -a -s "-screen 0 1400x900x24" "$build/startup_bench"
+  exec xvfb-run -a -s "-screen 0 1400x900x24" "$build/bench/startup_bench"
 fi
-QT_QPA_PLATFORM=offscreen exec "$build/startup_bench"
+QT_QPA_PLATFORM=offscreen exec "$build/bench/startup_bench"

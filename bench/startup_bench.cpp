@@ -2,7 +2,7 @@
 // started the same way on the same machine. Each run is a fresh process; the time runs from
 // starting the process to the child saying its window is exposed.
 //
-//   startup_bench [benchmark options]      (run from the build folder, kestrin beside it)
+//   bench/startup_bench [benchmark options]   (kestrin one folder up, as the build lays it out)
 //   startup_bench --empty-window           (the empty window, started by the benchmark)
 
 #include <benchmark/benchmark.h>
@@ -58,7 +58,7 @@ void measure(benchmark::State& state, const QString& program, const QStringList&
 
 void EmptyQtWindow(benchmark::State& state) { measure(state, selfPath, {QStringLiteral("--empty-window")}); }
 void KestrinMainWindow(benchmark::State& state) {
-    measure(state, QCoreApplication::applicationDirPath() + QStringLiteral("/kestrin"), {});
+    measure(state, QCoreApplication::applicationDirPath() + QStringLiteral("/../kestrin"), {});
 }
 
 BENCHMARK(EmptyQtWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
