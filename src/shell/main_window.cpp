@@ -306,6 +306,9 @@ void 主视窗::switchView() {
     setWindowState(Qt::WindowNoState);
     关闭功能窗();
     animated_ = sizeInTwips();
+    // One animation at a time: left running, the two would undo each other's steps forever.
+    视窗展开_.stop();
+    视窗缩关_.stop();
     if (viewTag_ == kProfessionalView) 视窗展开_.start();
     else 视窗缩关_.start();
 }

@@ -14,6 +14,7 @@
 #include "page/barcode_input_panel.h"
 #include "page/label_picture_widget.h"
 #include "platform/data_folders.h"
+#include "platform/single_instance.h"
 #include "platform/skin_button.h"
 #include "shell/login_panel.h"
 #include "shell/main_window.h"
@@ -142,6 +143,17 @@ TEST_F(ShellGui, SavedProfessionalViewAndPlaceAreRestored) {
     auto* vertical = window.findChild<QScrollBar*>(QStringLiteral("垂直卷轴"));
     EXPECT_TRUE(vertical->isVisible());
     EXPECT_GT(vertical->maximum(), 0);
+    auto* paper = window.findChild<QWidget*>(QStringLiteral("列印范围"));
+    vertical->setValue(2);
+    EXPECT_EQ(paper->y() * 15, 300 - 2 * 360);
+}
+
+TEST_F(ShellGui, LabelPrinterKindNarrowsLabelZero) {
+    save("印表装置", "1");
+    startWindow();
+    EXPECT_EQ(window.printerKind(), 1);
+    EXPECT_EQ(window.label(0).width, 2700);
+    EXPECT_EQ(window.labelPicture(0)->width() * 15, 2700);
 }
 
 TEST_F(ShellGui, SavedMaximisedStateStartsMaximisedInTheProfessionalView) {
@@ -180,6 +192,15 @@ TEST_F(ShellGui, ViewButtonAnimatesToTheOtherViewAndBack) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.viewName() == "简易版"; }, 2000));
     EXPECT_EQ(twips(window.size()), QSize(6000, 7470));
     EXPECT_TRUE(window.labelPicture(0)->isVisible());
+
+    // Pressed again mid-way, the window turns round and still arrives.
+    QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() > 460; }, 500));
+    QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() == 400; }, 2000));
+    QTest::qWait(60);
+    EXPECT_EQ(window.viewName(), "简易版");
+    EXPECT_EQ(twips(window.size()), QSize(6000, 7470));
     EXPECT_TRUE(window.panel(PanelSlot::列印数量窗)->isVisible());
 }
 
@@ -208,6 +229,31 @@ TEST_F(ShellGui, TypedLabelPrintsThreeTimesAcrossTheSheet) {
     // Back to typing: the input panel is shown with the focus in the data box.
     EXPECT_TRUE(window.barcodeInputPanel()->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), box);
+}
+
+TEST_F(ShellGui, F1PrintsTheCurrentViewWhileOurWindowIsActive) {
+    startWindow();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.barcodeInputPanel()->dataBox(), Qt::Key_F1);
+    EXPECT_TRUE(printed.ended());
+    EXPECT_EQ(printed.all<DrawFill>().size(), 1u);  // label 0 once, with no data: its background
+
+    int prints = 0;
+    window.setProfessionalPrint([&] { ++prints; });
+    QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.viewName() == "专业版"; }, 2000));
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(prints, 1);
+}
+
+TEST(SingleInstance, ASecondHolderFindsTheFirst) {
+    const QString name = QStringLiteral("kestrin-test-%1").arg(QCoreApplication::applicationPid());
+    auto first = std::make_unique<platform::SingleInstance>(name);
+    EXPECT_FALSE(first->anotherIsRunning());
+    EXPECT_TRUE(platform::SingleInstance(name).anotherIsRunning());
+    first.reset();
+    EXPECT_FALSE(platform::SingleInstance(name).anotherIsRunning());
 }
 
 TEST_F(ShellGui, AQuantityOfNothingPrintsNothing) {
