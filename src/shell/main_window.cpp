@@ -155,9 +155,6 @@ void 主视窗::buildPaperFrame() {
 void 主视窗::buildTitleStrip() {
     版本按钮_ = new SkinButton(SkinButton::Kind::Title, QString(), this);
     版本按钮_->setObjectName(QStringLiteral("版本按钮"));
-    hints_.bind(版本按钮_, [this] {
-        return isProfessionalView() ? std::string_view("切换 简易版") : std::string_view("切换 专业版");
-    });
     connect(版本按钮_, &SkinButton::clicked, this, &主视窗::switchView);
 
     关离功能_ = new QWidget(this);
@@ -507,8 +504,7 @@ void 主视窗::printCurrentView() {
 void 主视窗::openLogin() {
     if (!isPasswordSet(settings_.password)) return;
     setWindowState(Qt::WindowNoState);
-    登入密码窗_->setProperty("keptWidth", width());
-    登入密码窗_->setProperty("keptHeight", height());
+    sizeBeforeLogin_ = size();
     resize(LoginPanel::pictureSize());
     关离功能_->hide();
     登入密码窗_->open(settings_.password);
@@ -516,7 +512,7 @@ void 主视窗::openLogin() {
 
 void 主视窗::loginOpened() {
     关离功能_->show();
-    resize(登入密码窗_->property("keptWidth").toInt(), 登入密码窗_->property("keptHeight").toInt());
+    resize(sizeBeforeLogin_);
     视窗底图排列();
     纸张调整();
     if (view_ == "简易版") 条码输入区_->dataBox()->setFocus();
@@ -545,7 +541,7 @@ std::string 主视窗::mainWindowSizeValue() const {
     QRect g = (isMaximized() || isMinimized()) ? normalGeometry() : geometry();
     if (!g.isValid()) g = geometry();
     if (登入密码窗_->isVisible()) {
-        g.setSize({登入密码窗_->property("keptWidth").toInt(), 登入密码窗_->property("keptHeight").toInt()});
+        g.setSize(sizeBeforeLogin_);
     }
     saved.left = g.x() * platform::kTwipsPerPixel;
     saved.top = g.y() * platform::kTwipsPerPixel;

@@ -196,6 +196,7 @@ private:
     QTimer 视窗展开_;
     QTimer 视窗缩关_;
     QTimer 视窗放大_;
+    QSize sizeBeforeLogin_;  // given back when the login panel opens the window
     WindowSize animated_;  // the animation's size in twips, free of pixel rounding
 
     QPoint dragStart_;     // pointer at the press, global pixels minus the window's corner

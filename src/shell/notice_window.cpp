@@ -15,7 +15,7 @@ namespace {
 namespace skin = platform::skin;
 using platform::toPixels;
 
-void startOnce(QTimer& timer, int interval, bool single) {
+void configure(QTimer& timer, int interval, bool single) {
     timer.setInterval(interval);
     timer.setSingleShot(single);
 }
@@ -25,10 +25,10 @@ void startOnce(QTimer& timer, int interval, bool single) {
 NoticeWindow::NoticeWindow(Ui& ui) : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), ui_(ui) {
     setObjectName(QStringLiteral("提示视窗"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    startOnce(展开提示_, 50, true);
-    startOnce(视窗展开_, 10, false);
-    startOnce(等待_, 1000, true);
-    startOnce(视窗缩关_, 20, false);
+    configure(展开提示_, 50, true);
+    configure(视窗展开_, 10, false);
+    configure(等待_, 1000, true);
+    configure(视窗缩关_, 20, false);
     connect(&展开提示_, &QTimer::timeout, this, &NoticeWindow::展开提示);
     connect(&视窗展开_, &QTimer::timeout, this, &NoticeWindow::expandTick);
     connect(&等待_, &QTimer::timeout, this, [this] { 视窗缩关_.start(); });
