@@ -432,6 +432,8 @@ void 主视窗::纸张调整() {
     if (paperAdjust_) paperAdjust_();
     else placePaper();
     卷轴使用分析();
+    // Placing the paper again must not leave it somewhere other than where its bars say.
+    keepScrolledPlace();
 }
 
 void 主视窗::placePaper() {
@@ -470,6 +472,18 @@ void 主视窗::scrollPaper() {
     if (horizontalBar_->isVisible()) g.moveLeft(toPixels(paperOffsetForScroll(horizontalBar_->value())));
     paper->setGeometry(g);
     新增载入窗_->update();
+}
+
+void 主视窗::keepScrolledPlace() {
+    QWidget* paper = professionalPaper_ ? professionalPaper_ : 列印范围_;
+    QRect g = paper->geometry();
+    if (verticalBar_->isVisible() && verticalBar_->value() > 0) {
+        g.moveTop(toPixels(paperOffsetForScroll(verticalBar_->value())));
+    }
+    if (horizontalBar_->isVisible() && horizontalBar_->value() > 0) {
+        g.moveLeft(toPixels(paperOffsetForScroll(horizontalBar_->value())));
+    }
+    paper->setGeometry(g);
 }
 
 // --- Printing ---

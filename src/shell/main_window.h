@@ -154,6 +154,7 @@ private:
     void openBarcodeInput(int labelIndex);
     void placePaper();
     void scrollPaper();
+    void keepScrolledPlace();
     void hidePanelsOverPaper();
     void placeToolbar(int x, int y);
     void setSizeInTwips(WindowSize size);

@@ -146,6 +146,10 @@ TEST_F(ShellGui, SavedProfessionalViewAndPlaceAreRestored) {
     auto* paper = window.findChild<QWidget*>(QStringLiteral("列印范围"));
     vertical->setValue(2);
     EXPECT_EQ(paper->y() * 15, 300 - 2 * 360);
+    // A press and release on the background places the paper again, where the bar says.
+    pointer(QEvent::MouseButtonPress, {3000, 3000}, Qt::LeftButton, Qt::LeftButton);
+    pointer(QEvent::MouseButtonRelease, {3000, 3000}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(paper->y() * 15, 300 - 2 * 360);
 }
 
 TEST_F(ShellGui, LabelPrinterKindNarrowsLabelZero) {
