@@ -9,7 +9,8 @@ SingleInstance::SingleInstance(const QString& name) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) folder = QDir::tempPath();
     lock_ = std::make_unique<QLockFile>(QDir(folder).filePath(name + QStringLiteral(".lock")));
-    // A lock left by a program that crashed is stale at once: its process is gone.
+    // Never stale by age, however long the program runs; only once its process is gone (a
+    // crash) may the next start take it over.
     lock_->setStaleLockTime(0);
     // Only a lock held by another process means another start; a folder we cannot write must
     // not keep the program from starting at all.
