@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "page/label_picture_widget.h"
 #include "platform/data_folders.h"
 #include "platform/single_instance.h"
+#include "platform/skin.h"
 #include "platform/skin_button.h"
 #include "shell/login_panel.h"
 #include "shell/main_window.h"
@@ -416,6 +418,15 @@ TEST_F(ShellGui, Screenshots) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return locked.loginPanel()->isVisible(); }, 1000));
     QTest::keyClicks(locked.loginPanel()->passwordBox(), QStringLiteral("abc"));
     ASSERT_TRUE(locked.grab().save(QDir(out).filePath(QStringLiteral("shell-login.png"))));
+
+    QImage notices(platform::skin::kNoticeWidth, platform::skin::kNoticeHeight * 4, QImage::Format_RGB32);
+    QPainter p(&notices);
+    for (int n = 1; n <= 4; ++n) {
+        platform::skin::paintNotice(p, QRectF(0, (n - 1) * platform::skin::kNoticeHeight, platform::skin::kNoticeWidth,
+                                              platform::skin::kNoticeHeight), n);
+    }
+    p.end();
+    ASSERT_TRUE(notices.save(QDir(out).filePath(QStringLiteral("shell-notices.png"))));
 }
 
 }  // namespace
