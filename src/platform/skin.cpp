@@ -146,6 +146,15 @@ void paintPaperFrame(QPainter& p, const QRect& rect) {
     p.fillRect(rect, g);
 }
 
+void paintSheetBorder(QPainter& p, const QRect& sheet) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(kRestLine);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(sheet.adjusted(-1, -1, 0, 0));
+    p.restore();
+}
+
 void paintSheetShadow(QPainter& p, const QRect& sheet) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -179,7 +188,15 @@ void paintButton(QPainter& p, const QRectF& rect, State state, Glyph glyph, cons
                  bool onTitle) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
-    if (onTitle) {
+    if (onTitle && glyph == Glyph::None) {
+        // A captioned button on the title strip stands out as a raised tile.
+        const QRectF tile = rect.adjusted(2, 2, -2, -2);
+        switch (state) {
+            case State::Raised: fillRounded(p, tile, QColor(255, 255, 255, 38), QColor(255, 255, 255, 110)); break;
+            case State::Lit: fillRounded(p, tile, QColor(255, 255, 255, 72), QColor(255, 255, 255, 180)); break;
+            case State::Pressed: fillRounded(p, tile, QColor(0, 0, 0, 70), QColor(255, 255, 255, 110)); break;
+        }
+    } else if (onTitle) {
         if (state == State::Lit) fillRounded(p, rect, QColor(255, 255, 255, 46), {});
         if (state == State::Pressed) fillRounded(p, rect, QColor(0, 0, 0, 60), {});
     } else {
@@ -296,6 +313,124 @@ void paintHandle(QPainter& p, const QRectF& rect, bool lit) {
     p.drawRect(r.adjusted(0, 0, -1, -1));
     // The corner that is the bar origin.
     p.fillRect(QRect(r.topLeft(), QSize(4, 4)), kFrameBlue);
+    p.restore();
+}
+
+}  // namespace kestrin::platform::skin
+
+namespace kestrin::platform::skin {
+namespace {
+
+void pencil(QPainter& p, const QPointF& tip, double length, const QColor& c) {
+    p.save();
+    p.translate(tip);
+    p.rotate(-45);
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    QPainterPath body;
+    body.moveTo(0, 0);
+    body.lineTo(6, -3.5);
+    body.lineTo(length, -3.5);
+    body.lineTo(length, 3.5);
+    body.lineTo(6, 3.5);
+    body.closeSubpath();
+    p.drawPath(body);
+    p.setBrush(kPanelWhite);
+    p.drawRect(QRectF(length - 5, -2, 2, 4));
+    p.restore();
+}
+
+}  // namespace
+
+void paintToolbarRest(QPainter& p, const QRectF& rect, const QString& caption) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QColor(255, 255, 255, 215));
+    p.setFont(captionFont(13));
+    p.drawText(rect, Qt::AlignCenter, caption);
+    p.restore();
+}
+
+void paintResizeGrip(QPainter& p, const QRectF& rect) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(kInnerBlue, 1.2, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 1; i <= 3; ++i) {
+        const double d = rect.width() * i / 4.0;
+        p.drawLine(QPointF(rect.right() - d, rect.bottom() - 2), QPointF(rect.right() - 2, rect.bottom() - d));
+    }
+    p.restore();
+}
+
+void paintLogin(QPainter& p, const QRect& rect, const QString& caption) {
+    paintPanel(p, rect);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QRect strip(rect.left() + 2, rect.top() + 2, rect.width() - 4, 40);
+    QLinearGradient g(strip.topLeft(), strip.bottomLeft());
+    g.setColorAt(0, kFrameBlue);
+    g.setColorAt(1, QColor(24, 78, 196));
+    p.fillRect(strip, g);
+    paintMark(p, QRectF(strip.left() + 14, strip.center().y() - 8, 20, 16), Qt::white);
+    p.setPen(Qt::white);
+    p.setFont(captionFont(15, true));
+    p.drawText(QRectF(strip.left() + 44, strip.top(), strip.width() - 60, strip.height()),
+               Qt::AlignVCenter | Qt::AlignLeft, caption);
+    // A padlock in front of the password box.
+    const QRectF lock(rect.left() + 14, rect.top() + 97, 16, 22);
+    p.setPen(QPen(kFrameBlue, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(lock.left() + 3, lock.top(), 10, 12), 0, 180 * 16);
+    p.drawLine(QPointF(lock.left() + 3, lock.top() + 6), QPointF(lock.left() + 3, lock.top() + 10));
+    p.drawLine(QPointF(lock.right() - 3, lock.top() + 6), QPointF(lock.right() - 3, lock.top() + 10));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kFrameBlue);
+    p.drawRoundedRect(QRectF(lock.left(), lock.top() + 9, lock.width(), 13), 2, 2);
+    p.restore();
+}
+
+void paintNotice(QPainter& p, const QRectF& rect, int picture) {
+    static const char* const kCaptions[] = {"", "完成新增", "完成删除", "完成记录", "完成修改"};
+    if (picture < 1 || picture > 4) return;
+    p.save();
+    p.translate(rect.topLeft());
+    p.scale(rect.width() / kNoticeWidth, rect.height() / kNoticeHeight);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QLinearGradient g(0, 0, 0, kNoticeHeight);
+    g.setColorAt(0, kPanelWhite);
+    g.setColorAt(1, QColor(233, 238, 252));
+    p.fillRect(QRectF(0, 0, kNoticeWidth, kNoticeHeight), g);
+    // The barcode, then the badge over its corner.
+    paintMark(p, QRectF(18, 14, 62, 44), QColor(20, 24, 40));
+    const QPointF badge(78, 50);
+    const QColor accent = picture == 2 ? QColor(196, 40, 40) : kFrameBlue;
+    p.setPen(Qt::NoPen);
+    p.setBrush(kPanelWhite);
+    p.drawEllipse(badge, 14, 14);
+    p.setBrush(accent);
+    p.drawEllipse(badge, 12, 12);
+    p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
+    switch (picture) {
+        case 1:
+            p.drawLine(badge + QPointF(-6, 0), badge + QPointF(6, 0));
+            p.drawLine(badge + QPointF(0, -6), badge + QPointF(0, 6));
+            break;
+        case 2:
+            p.drawLine(badge + QPointF(-5, -5), badge + QPointF(5, 5));
+            p.drawLine(badge + QPointF(5, -5), badge + QPointF(-5, 5));
+            break;
+        case 3: pencil(p, badge + QPointF(-6, 6), 17, Qt::white); break;
+        default:
+            pencil(p, badge + QPointF(-6, 6), 17, Qt::white);
+            p.setPen(QPen(QColor(120, 220, 140), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawLine(badge + QPointF(2, 4), badge + QPointF(5, 7));
+            p.drawLine(badge + QPointF(5, 7), badge + QPointF(10, 0));
+            break;
+    }
+    p.setPen(kFrameBlue);
+    p.setFont(captionFont(26, true));
+    p.drawText(QRectF(104, 0, kNoticeWidth - 112, kNoticeHeight), Qt::AlignVCenter | Qt::AlignLeft,
+               QString::fromUtf8(kCaptions[picture]));
     p.restore();
 }
 

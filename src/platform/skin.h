@@ -51,11 +51,24 @@ void paintWindow(QPainter& p, const QRect& rect, const QString& caption);
 void paintPaperFrame(QPainter& p, const QRect& rect);
 // A soft shadow under a sheet (the paper) lying on the paper frame.
 void paintSheetShadow(QPainter& p, const QRect& sheet);
+// The single border of the professional view's paper.
+void paintSheetBorder(QPainter& p, const QRect& sheet);
 // A floating panel: white with the outer frame and the inner line.
 void paintPanel(QPainter& p, const QRect& rect);
 
 // A list or text box on a panel: a thin line in the rest colour, frame blue with the focus.
 void styleField(QWidget* field);
+// A toolbar picture of the title strip at rest; under the pointer its button rises over it.
+void paintToolbarRest(QPainter& p, const QRectF& rect, const QString& caption);
+// The resize grip at a window's bottom-right corner.
+void paintResizeGrip(QPainter& p, const QRectF& rect);
+// The login panel: the panel frame, the mark with the caption and a padlock over the box.
+void paintLogin(QPainter& p, const QRect& rect, const QString& caption);
+// Notice picture n (1 added, 2 deleted, 3 recorded, 4 modified) drawn into rect: a barcode
+// with a plus, a cross, a pencil or a pencil and tick, and the notice's caption.
+void paintNotice(QPainter& p, const QRectF& rect, int picture);
+constexpr int kNoticeWidth = 272;  // the design size of a notice picture, in pixels
+constexpr int kNoticeHeight = 72;
 
 // A picture button with a glyph or a caption; onTitle draws it for the blue title strip.
 void paintButton(QPainter& p, const QRectF& rect, State state, Glyph glyph, const QString& caption,

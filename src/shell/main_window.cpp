@@ -1,8 +1,14 @@
 #include "shell/main_window.h"
 
+#include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
 
 #include "engine/barcode_drawing.h"
 #include "page/barcode_input.h"
@@ -12,7 +18,12 @@
 #include "platform/screen_units.h"
 #include "platform/skin.h"
 #include "platform/skin_button.h"
-#include "shell/window_geometry.h"
+#include "print/paper.h"
+#include "print/print_job.h"
+#include "shell/login_panel.h"
+#include "shell/password.h"
+#include "shell/print_quantity_widget.h"
+#include "storage/settings_store.h"
 
 namespace kestrin::shell {
 namespace {
@@ -20,9 +31,21 @@ namespace {
 namespace skin = platform::skin;
 using platform::SkinButton;
 using platform::toPixels;
+using platform::toTwips;
 
 constexpr std::string_view kMoveWindowHint = "按住滑鼠左键，移动滑鼠，调整 视窗位置";
+constexpr std::string_view kSizeWindowHint = "按住滑鼠左键，移动滑鼠，调整 视窗大小";
+constexpr std::string_view kClosePanelHint = "关闭 功能视窗";
 constexpr int kTitleButtonWidth = 40;
+constexpr int kScrollBarThickness = 14;
+constexpr int kToolbarHeight = 28;
+constexpr int kViewButtonLeft = 176;
+constexpr int kViewButtonWidth = 84;
+// The order 功能窗排列 stacks the simple view's panels in; the quantity comes last.
+constexpr PanelSlot kStackOrder[] = {PanelSlot::条码储存窗, PanelSlot::条码输入区, PanelSlot::标签修改区,
+                                     PanelSlot::图片读取窗, PanelSlot::条码读取窗};
+constexpr std::string_view kToolbarCaptions[] = {"条码管理", "纸张设定", "条码排列", "确定列印", "系统设定"};
+constexpr std::string_view kToolbarNames[] = {"条码管理", "纸张设定", "条码排列钮", "确定列印_V", "系统按钮"};
 
 // The area inside the window's skin that holds the paper, painted with a soft gradient. Its
 // mouse events fall through to the window, which moves when its background is dragged.
@@ -37,98 +60,529 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         skin::paintPaperFrame(p, rect());
-        for (const QWidget* paper : findChildren<QWidget*>(QStringLiteral("列印范围"), Qt::FindDirectChildrenOnly)) {
-            if (paper->isVisible()) skin::paintSheetShadow(p, paper->geometry());
+        for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!child->isVisible() || !child->property("paper").toBool()) continue;
+            skin::paintSheetShadow(p, child->geometry());
+            if (child->property("bordered").toBool()) skin::paintSheetBorder(p, child->geometry());
         }
     }
 };
 
+QRect twipsRect(int left, int top, int width, int height) {
+    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+}
+
+WindowSize screenInTwips(const QWidget& w) {
+    const QScreen* screen = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    return {screen->geometry().width() * platform::kTwipsPerPixel, screen->geometry().height() * platform::kTwipsPerPixel};
+}
+
 }  // namespace
 
-主视窗::主视窗(QWidget* parent) : QWidget(parent), resolution_(engine::kDefaultResolution) {
+主视窗::主视窗(QWidget* parent)
+    : QWidget(parent), ownUi_(std::make_unique<platform::QtUi>(this)), ui_(ownUi_.get()) {
     setObjectName(QStringLiteral("主视窗"));
     setWindowTitle(QStringLiteral("Kestrin Vorlana"));
     setWindowIcon(skin::appIcon());
     setWindowFlag(Qt::FramelessWindowHint);
     setMouseTracking(true);
-    label0_.readable = 1;
+    page_.label(page::kSimpleLabel).readable = 1;
+    openDestination_ = [this] { return platform::openPrintDestination(settings_.resolution); };
 
-    新增载入窗_ = new PaperFrame(this);
-    列印范围_ = new QWidget(新增载入窗_);
-    列印范围_->setObjectName(QStringLiteral("列印范围"));
-    列印范围_->setMouseTracking(true);
-    条码签0_ = new page::LabelPicture(0, label0_, resolution_, 列印范围_);
-    connect(条码签0_, &page::LabelPicture::clicked, this, &主视窗::openBarcodeInput);
-    hints_.bind(条码签0_->handle(), [] { return page::kHandleHint; });
-
+    buildPaperFrame();
     条码输入区_ = new page::条码输入区(hints_, this);
-    条码输入区_->setPrinterKind(printerKind_);
+    条码输入区_->setPrinterKind(settings_.printerKind);
+    setPanel(PanelSlot::条码输入区, 条码输入区_);
+    builtInQuantity_ = new PrintQuantityWidget(hints_, this);
+    connect(builtInQuantity_, &PrintQuantityWidget::printRequested, this, &主视窗::确定列印);
+    replaceQuantityPanel(builtInQuantity_, [q = builtInQuantity_] { return q->quantity(); });
 
     说明提示_ = new QLabel(this);
     说明提示_->setObjectName(QStringLiteral("说明提示"));
-    说明提示_->setFont(skin::captionFont(12));
+    说明提示2_ = new QLabel(this);
+    说明提示2_->setObjectName(QStringLiteral("说明提示2"));
+    说明提示2_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel* line : {说明提示_, 说明提示2_}) {
+        line->setFont(skin::captionFont(12));
+        line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
     connect(&hints_, &platform::HintBinder::hint, this, &主视窗::showHint);
 
-    视窗按钮0_ = new SkinButton(skin::Glyph::Minimise, SkinButton::Kind::Title, this);
-    视窗按钮0_->setObjectName(QStringLiteral("视窗按钮0"));
-    hints_.bind(视窗按钮0_, [] { return std::string_view("视窗 最小化"); });
-    connect(视窗按钮0_, &SkinButton::clicked, this, &QWidget::showMinimized);
-    关闭功能_ = new SkinButton(skin::Glyph::Close, SkinButton::Kind::Title, this);
-    关闭功能_->setObjectName(QStringLiteral("关闭功能"));
-    hints_.bind(关闭功能_, [] { return std::string_view("关闭程式"); });
-    connect(关闭功能_, &SkinButton::clicked, this, &QWidget::close);
+    buildTitleStrip();
+    buildToolbar();
+    登入密码窗_ = new LoginPanel(this);
+    connect(登入密码窗_, &LoginPanel::opened, this, &主视窗::loginOpened);
+    buildTimers();
+
+    // F1 prints the current view, but only while one of this program's windows is active: a
+    // key pressed for another program is none of ours.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::ApplicationShortcut);
+    f1->setAutoRepeat(false);
+    connect(f1, &QShortcut::activated, this, &主视窗::printCurrentView);
 
     resize(toPixels(kSimpleViewWidth), toPixels(kSimpleViewHeight));
     视窗底图排列();
     版本切换("简易版");
-    openBarcodeInput(0);
+    openBarcodeInput(page::kSimpleLabel);
 }
 
-page::LabelPicture* 主视窗::labelPicture(int index) const { return index == 0 ? 条码签0_ : nullptr; }
+主视窗::~主视窗() = default;
 
-page::Label& 主视窗::label(int) {
-    // Only label 0 exists until the label page arrives.
-    return label0_;
+void 主视窗::buildPaperFrame() {
+    新增载入窗_ = new PaperFrame(this);
+    列印范围_ = new QWidget(新增载入窗_);
+    列印范围_->setObjectName(QStringLiteral("列印范围"));
+    列印范围_->setProperty("paper", true);
+    列印范围_->setAutoFillBackground(true);
+    列印范围_->setMouseTracking(true);
+    条码签0_ = new page::LabelPicture(page::kSimpleLabel, page_.label(page::kSimpleLabel), settings_.resolution, 列印范围_);
+    connect(条码签0_, &page::LabelPicture::clicked, this, &主视窗::openBarcodeInput);
+    hints_.bind(条码签0_->handle(), [] { return page::kHandleHint; });
+
+    verticalBar_ = new QScrollBar(Qt::Vertical, 新增载入窗_);
+    verticalBar_->setObjectName(QStringLiteral("垂直卷轴"));
+    horizontalBar_ = new QScrollBar(Qt::Horizontal, 新增载入窗_);
+    horizontalBar_->setObjectName(QStringLiteral("水平卷轴"));
+    for (QScrollBar* bar : {verticalBar_, horizontalBar_}) {
+        bar->setMaximum(0);
+        bar->hide();
+        connect(bar, &QScrollBar::valueChanged, this, &主视窗::scrollPaper);
+    }
 }
 
-void 主视窗::绘制条码(int labelIndex) {
-    if (auto* picture = labelPicture(labelIndex)) picture->绘制条码();
+void 主视窗::buildTitleStrip() {
+    版本按钮_ = new SkinButton(SkinButton::Kind::Title, QString(), this);
+    版本按钮_->setObjectName(QStringLiteral("版本按钮"));
+    connect(版本按钮_, &SkinButton::clicked, this, &主视窗::switchView);
+
+    关离功能_ = new QWidget(this);
+    关离功能_->setObjectName(QStringLiteral("关离功能"));
+    视窗按钮0_ = new SkinButton(skin::Glyph::Minimise, SkinButton::Kind::Title, 关离功能_);
+    视窗按钮0_->setObjectName(QStringLiteral("视窗按钮0"));
+    hints_.bind(视窗按钮0_, [] { return std::string_view("视窗 最小化"); });
+    connect(视窗按钮0_, &SkinButton::clicked, this, &QWidget::showMinimized);
+    视窗按钮1_ = new SkinButton(skin::Glyph::Maximise, SkinButton::Kind::Title, 关离功能_);
+    视窗按钮1_->setObjectName(QStringLiteral("视窗按钮1"));
+    hints_.bind(视窗按钮1_, [] { return std::string_view("视窗 最大化"); });
+    connect(视窗按钮1_, &SkinButton::clicked, this, [this] {
+        if (isMaximized()) showNormal();
+        else showMaximized();
+        视窗底图排列();
+        纸张调整();
+    });
+    关闭功能_ = new SkinButton(skin::Glyph::Close, SkinButton::Kind::Title, 关离功能_);
+    关闭功能_->setObjectName(QStringLiteral("关闭功能"));
+    hints_.bind(关闭功能_, [] { return std::string_view("关闭程式"); });
+    connect(关闭功能_, &SkinButton::clicked, this, &QWidget::close);
 }
+
+void 主视窗::buildToolbar() {
+    for (std::size_t i = 0; i < std::size(kToolbarNames); ++i) {
+        auto* b = new SkinButton(SkinButton::Kind::Title, platform::toQString(kToolbarCaptions[i]), this);
+        b->setObjectName(platform::toQString(kToolbarNames[i]));
+        const ToolbarZone zone = toolbarZones()[i];
+        b->setGeometry(toPixels(zone.left), toPixels(kToolbarHiddenTop), toPixels(zone.right - zone.left), kToolbarHeight);
+        toolbar_.push_back(b);
+    }
+    hints_.bind(toolbarButton(ToolbarButton::确定列印_V), [] { return std::string_view("确定列印条码"); });
+    connect(toolbarButton(ToolbarButton::确定列印_V), &SkinButton::clicked, this, [this] {
+        关闭功能窗();
+        if (professionalPrint_) professionalPrint_();
+    });
+}
+
+void 主视窗::buildTimers() {
+    排列视窗位置_.setObjectName(QStringLiteral("排列视窗位置"));
+    排列视窗位置_.setInterval(50);
+    排列视窗位置_.setSingleShot(true);
+    connect(&排列视窗位置_, &QTimer::timeout, this, &主视窗::排列视窗位置);
+    视窗展开_.setObjectName(QStringLiteral("视窗展开"));
+    视窗展开_.setInterval(15);
+    connect(&视窗展开_, &QTimer::timeout, this, [this] { animate(true); });
+    视窗缩关_.setObjectName(QStringLiteral("视窗缩关"));
+    视窗缩关_.setInterval(15);
+    connect(&视窗缩关_, &QTimer::timeout, this, [this] { animate(false); });
+    视窗放大_.setObjectName(QStringLiteral("视窗放大"));
+    视窗放大_.setInterval(200);
+    connect(&视窗放大_, &QTimer::timeout, this, &主视窗::视窗放大);
+}
+
+// --- Start-up ---
+
+void 主视窗::start(storage::SettingsStore& store, Ui& ui) {
+    store_ = &store;
+    ui_ = &ui;
+    store.读取设定();
+    settings_ = readStartupSettings(store.entries());
+    applySettings();
+    排列视窗位置_.start();
+}
+
+void 主视窗::applySettings() {
+    if (settings_.windowSize) {
+        const SavedPlacement placed = placementFromSaved(*settings_.windowSize, screenInTwips(*this));
+        viewTag_ = placed.view;
+        if (placed.maximised) {
+            setWindowState(Qt::WindowMaximized);
+            视窗放大_.start();
+        } else {
+            setSizeInTwips(placed.size);
+            move(placed.left ? toPixels(*placed.left) : x(), placed.top ? toPixels(*placed.top) : y());
+        }
+    }
+    page::Label& label0 = page_.label(page::kSimpleLabel);
+    if (settings_.printerKind == print::kLabelPrinter) label0.width = page::kLabelPrinterLabelWidth;
+    条码签0_->setResolution(settings_.resolution);
+    条码输入区_->setPrinterKind(settings_.printerKind);
+    条码签0_->绘制条码();
+}
+
+void 主视窗::排列视窗位置() {
+    if (viewTag_ == kSimpleView) {
+        setSizeInTwips({kSimpleViewWidth, kSimpleViewHeight});
+        版本切换("简易版");
+    } else if (viewTag_ == kProfessionalView) {
+        if (isMaximized()) 视窗放大_.start();
+        else setSizeInTwips({kProfessionalViewWidth, kProfessionalViewHeight});
+        版本切换("专业版");
+    }
+    视窗底图排列();
+    if (view_ == "专业版") 纸张调整();
+    if (isPasswordSet(settings_.password)) openLogin();
+    // 更新设定 is kept in settings_.updateCheck for the update check of a later release.
+}
+
+void 主视窗::视窗放大() {
+    if (!isVisible()) return;
+    视窗底图排列();
+    纸张调整();
+    视窗放大_.stop();
+}
+
+// --- Views ---
 
 void 主视窗::版本切换(std::string_view view) {
     view_ = view;
-    if (view != "简易版") return;
-    条码签0_->move(0, 0);
-    条码签0_->show();
-    条码签0_->raise();
-    列印范围_->setGeometry(toPixels(kSimplePaperOffset), toPixels(kSimplePaperOffset), 条码签0_->width(),
-                           条码签0_->height());
-    列印范围_->show();
-    const int frameTop = 新增载入窗_->y() * platform::kTwipsPerPixel;
-    条码输入区_->move(toPixels(kPanelColumnLeft), toPixels(firstPanelTop(frameTop, label0_.height)));
-    条码输入区_->show();
-    条码输入区_->raise();
+    if (view == "简易版") {
+        条码签0_->move(0, 0);
+        条码签0_->show();
+        条码签0_->raise();
+        if (professionalPaper_) professionalPaper_->hide();
+        列印范围_->setProperty("bordered", false);
+        列印范围_->setGeometry(toPixels(kSimplePaperOffset), toPixels(kSimplePaperOffset), 条码签0_->width(),
+                               条码签0_->height());
+        列印范围_->show();
+        列印范围_->raise();
+        verticalBar_->hide();
+        horizontalBar_->hide();
+        条码输入区_->show();
+        if (QWidget* q = panel(PanelSlot::列印数量窗)) q->show();
+        功能窗排列();
+        版本按钮_->setText(QStringLiteral("专业版"));
+        toolbarButton(ToolbarButton::条码管理)->hide();
+    } else if (view == "专业版") {
+        条码签0_->hide();
+        列印范围_->setProperty("bordered", true);
+        版本按钮_->setText(QStringLiteral("简易版"));
+        toolbarButton(ToolbarButton::条码管理)->show();
+        关闭功能窗();
+        if (professionalPaper_) {
+            列印范围_->hide();
+            professionalPaper_->show();
+        } else {
+            列印范围_->show();
+        }
+    }
+    视窗底图排列();
+}
+
+void 主视窗::switchView() {
+    viewTag_ = viewTag_ == kSimpleView ? kProfessionalView : kSimpleView;
+    setWindowState(Qt::WindowNoState);
+    关闭功能窗();
+    animated_ = sizeInTwips();
+    // One animation at a time: left running, the two would undo each other's steps forever.
+    视窗展开_.stop();
+    视窗缩关_.stop();
+    if (viewTag_ == kProfessionalView) 视窗展开_.start();
+    else 视窗缩关_.start();
+}
+
+void 主视窗::animate(bool expand) {
+    const AnimationTick tick = expand ? expandTick(animated_) : shrinkTick(animated_);
+    animated_ = tick.size;
+    setSizeInTwips(tick.size);
+    视窗底图排列();
+    if (!tick.arrived) return;
+    if (expand) {
+        视窗展开_.stop();
+        纸张调整();
+        版本切换("专业版");
+    } else {
+        视窗缩关_.stop();
+        版本切换("简易版");
+    }
 }
 
 void 主视窗::视窗底图排列() {
     const int w = width();
     const int h = height();
-    新增载入窗_->setGeometry(2, skin::kTitleHeight + 1, w - 4, h - skin::kTitleHeight - 1 - skin::kHintLineHeight);
-    说明提示_->setGeometry(12, h - skin::kHintLineHeight + 1, w - 24, skin::kHintLineHeight - 2);
-    关闭功能_->setGeometry(w - kTitleButtonWidth, 0, kTitleButtonWidth, skin::kTitleHeight);
-    视窗按钮0_->setGeometry(w - 2 * kTitleButtonWidth, 0, kTitleButtonWidth, skin::kTitleHeight);
+    const int frameTop = skin::kTitleHeight + 1;
+    新增载入窗_->setGeometry(2, frameTop, w - 4, h - frameTop - skin::kHintLineHeight);
+    说明提示_->setGeometry(12, h - skin::kHintLineHeight + 1, w * 3 / 5, skin::kHintLineHeight - 2);
+    说明提示2_->setGeometry(12 + w * 3 / 5, h - skin::kHintLineHeight + 1, w * 2 / 5 - 36, skin::kHintLineHeight - 2);
+    版本按钮_->setGeometry(kViewButtonLeft, 3, kViewButtonWidth, skin::kTitleHeight - 6);
+
+    // Two buttons in the simple view (minimise, close), three in the professional view.
+    const bool three = view_ == "专业版";
+    视窗按钮1_->setVisible(three);
+    const int count = three ? 3 : 2;
+    关离功能_->setGeometry(w - count * kTitleButtonWidth, 0, count * kTitleButtonWidth, skin::kTitleHeight);
+    视窗按钮0_->setGeometry(0, 0, kTitleButtonWidth, skin::kTitleHeight);
+    视窗按钮1_->setGeometry(kTitleButtonWidth, 0, kTitleButtonWidth, skin::kTitleHeight);
+    关闭功能_->setGeometry((count - 1) * kTitleButtonWidth, 0, kTitleButtonWidth, skin::kTitleHeight);
+    关离功能_->raise();
+
+    const QRect frame = 新增载入窗_->rect();
+    verticalBar_->setGeometry(frame.width() - kScrollBarThickness, 0, kScrollBarThickness,
+                              frame.height() - kScrollBarThickness);
+    horizontalBar_->setGeometry(0, frame.height() - kScrollBarThickness, frame.width() - kScrollBarThickness,
+                                kScrollBarThickness);
     update();
+}
+
+// --- Panels ---
+
+void 主视窗::setPanel(PanelSlot slot, QWidget* panelWidget) {
+    panels_[slot] = panelWidget;
+    const int index = static_cast<int>(slot);
+    if (index >= static_cast<int>(PanelSlot::列印数量窗)) return;
+    const QString name = QStringLiteral("关闭窗%1").arg(index);
+    for (auto* close : panelWidget->findChildren<QAbstractButton*>(name)) {
+        hints_.bind(close, [] { return kClosePanelHint; });
+        connect(close, &QAbstractButton::clicked, this, [this, index] { 关闭窗(index); });
+    }
+}
+
+QWidget* 主视窗::panel(PanelSlot slot) const {
+    const auto found = panels_.find(slot);
+    return found == panels_.end() ? nullptr : found->second;
+}
+
+void 主视窗::replaceQuantityPanel(QWidget* panelWidget, std::function<int()> quantity) {
+    if (QWidget* old = panel(PanelSlot::列印数量窗); old && old != panelWidget) old->hide();
+    setPanel(PanelSlot::列印数量窗, panelWidget);
+    quantity_ = std::move(quantity);
+    if (view_ == "简易版") 功能窗排列();
+}
+
+void 主视窗::功能窗排列() {
+    const int paperBottom = 新增载入窗_->y() + 列印范围_->y() + 列印范围_->height();
+    int y = paperBottom + toPixels(kPanelGap);
+    for (const PanelSlot slot : kStackOrder) {
+        QWidget* p = panel(slot);
+        if (!p || !p->isVisible()) continue;
+        p->move(toPixels(kPanelColumnLeft), y);
+        p->raise();
+        y += p->height() + toPixels(kPanelGap);
+    }
+    if (QWidget* q = panel(PanelSlot::列印数量窗)) {
+        q->move(toPixels(kPanelColumnLeft), y);
+        q->show();
+        q->raise();
+    }
+}
+
+void 主视窗::关闭功能窗() {
+    for (const auto& [slot, p] : panels_) {
+        if (p) p->hide();
+    }
+}
+
+void 主视窗::关闭窗(int index) {
+    if (view_ != "简易版") {
+        关闭功能窗();
+        return;
+    }
+    if (QWidget* p = panel(static_cast<PanelSlot>(index))) p->hide();
+    功能窗排列();
 }
 
 void 主视窗::openBarcodeInput(int labelIndex) {
     if (auto* picture = labelPicture(labelIndex)) 条码输入区_->open(*picture);
+    if (view_ == "简易版") 功能窗排列();
+}
+
+// --- Paper ---
+
+void 主视窗::setProfessionalPaper(QWidget* paper) {
+    professionalPaper_ = paper;
+    paper->setParent(新增载入窗_);
+    paper->setProperty("paper", true);
+    paper->setVisible(view_ == "专业版");
+    if (view_ == "专业版") 列印范围_->hide();
+    verticalBar_->raise();
+    horizontalBar_->raise();
+}
+
+void 主视窗::纸张调整() {
+    if (view_ != "专业版" && viewTag_ != kProfessionalView) return;
+    if (paperAdjust_) paperAdjust_();
+    else placePaper();
+    卷轴使用分析();
+    // Placing the paper again must not leave it somewhere other than where its bars say.
+    keepScrolledPlace();
+}
+
+void 主视窗::placePaper() {
+    QWidget* paper = professionalPaper_ ? professionalPaper_ : 列印范围_;
+    const WindowSize area{新增载入窗_->width() * platform::kTwipsPerPixel, 新增载入窗_->height() * platform::kTwipsPerPixel};
+    const print::PaperPlacement placed = print::纸张调整(0, print::Direction::Upright, area.width, area.height);
+    paper->setGeometry(twipsRect(placed.left, placed.top, placed.width, placed.height));
+}
+
+void 主视窗::卷轴使用分析() {
+    QWidget* paper = professionalPaper_ ? professionalPaper_ : 列印范围_;
+    const WindowSize paperSize{paper->width() * platform::kTwipsPerPixel, paper->height() * platform::kTwipsPerPixel};
+    const WindowSize frame{新增载入窗_->width() * platform::kTwipsPerPixel, 新增载入窗_->height() * platform::kTwipsPerPixel};
+    const PaperScrollBars bars = shell::卷轴使用分析(paperSize, frame);
+    const auto apply = [](QScrollBar* bar, ScrollBar rule) {
+        const QSignalBlocker quiet(bar);
+        bar->setMaximum(rule.maximum);
+        bar->setVisible(rule.shown);
+        if (rule.shown) bar->raise();
+    };
+    apply(verticalBar_, bars.vertical);
+    apply(horizontalBar_, bars.horizontal);
+}
+
+void 主视窗::hidePanelsOverPaper() {
+    for (const PanelSlot slot : {PanelSlot::条码储存窗, PanelSlot::条码输入区, PanelSlot::标签修改区, PanelSlot::条码读取窗}) {
+        if (QWidget* p = panel(slot)) p->hide();
+    }
+}
+
+void 主视窗::scrollPaper() {
+    hidePanelsOverPaper();
+    QWidget* paper = professionalPaper_ ? professionalPaper_ : 列印范围_;
+    QRect g = paper->geometry();
+    if (verticalBar_->isVisible()) g.moveTop(toPixels(paperOffsetForScroll(verticalBar_->value())));
+    if (horizontalBar_->isVisible()) g.moveLeft(toPixels(paperOffsetForScroll(horizontalBar_->value())));
+    paper->setGeometry(g);
+    新增载入窗_->update();
+}
+
+void 主视窗::keepScrolledPlace() {
+    QWidget* paper = professionalPaper_ ? professionalPaper_ : 列印范围_;
+    QRect g = paper->geometry();
+    if (verticalBar_->isVisible() && verticalBar_->value() > 0) {
+        g.moveTop(toPixels(paperOffsetForScroll(verticalBar_->value())));
+    }
+    if (horizontalBar_->isVisible() && horizontalBar_->value() > 0) {
+        g.moveLeft(toPixels(paperOffsetForScroll(horizontalBar_->value())));
+    }
+    paper->setGeometry(g);
+}
+
+// --- Printing ---
+
+void 主视窗::确定列印() {
+    const int quantity = quantity_ ? quantity_() : 0;
+    // Nothing to print: no document, and no fallback PDF to tell the user about.
+    if (quantity >= 1) {
+        platform::PrintDestination destination = openDestination_();
+        const print::PrintSettings printSettings{settings_.resolution, settings_.printerKind, 1};
+        print::simplePrint(destination.output->surface(), page_.label(page::kSimpleLabel), quantity,
+                           settings_.arrangement, printSettings);
+        platform::finishPrint(destination, *ui_);
+    }
+    条码输入区_->show();
+    条码输入区_->dataBox()->setFocus();
+    条码输入区_->dataBox()->selectAll();
+    功能窗排列();
+}
+
+void 主视窗::printCurrentView() {
+    if (登入密码窗_->isVisible()) return;
+    if (viewTag_ == kSimpleView) 确定列印();
+    else if (professionalPrint_) {
+        关闭功能窗();
+        professionalPrint_();
+    }
+}
+
+// --- Login ---
+
+void 主视窗::openLogin() {
+    if (!isPasswordSet(settings_.password)) return;
+    setWindowState(Qt::WindowNoState);
+    sizeBeforeLogin_ = size();
+    resize(LoginPanel::pictureSize());
+    关离功能_->hide();
+    登入密码窗_->open(settings_.password);
+}
+
+void 主视窗::loginOpened() {
+    关离功能_->show();
+    resize(sizeBeforeLogin_);
+    视窗底图排列();
+    纸张调整();
+    if (view_ == "简易版") 条码输入区_->dataBox()->setFocus();
+}
+
+// --- Window geometry ---
+
+page::LabelPicture* 主视窗::labelPicture(int index) const { return index == page::kSimpleLabel ? 条码签0_ : nullptr; }
+
+platform::SkinButton* 主视窗::toolbarButton(ToolbarButton which) const {
+    return toolbar_[static_cast<std::size_t>(which)];
+}
+
+WindowSize 主视窗::sizeInTwips() const {
+    return {width() * platform::kTwipsPerPixel, height() * platform::kTwipsPerPixel};
+}
+
+void 主视窗::setSizeInTwips(WindowSize size) { resize(toPixels(size.width), toPixels(size.height)); }
+
+std::string 主视窗::mainWindowSizeValue() const {
+    storage::MainWindowSize saved;
+    saved.viewMode = viewTag_;
+    saved.windowState = isMaximized() ? kMaximisedState : isMinimized() ? 1 : 0;
+    // A maximised or minimised window saves the place it comes back to; while the login panel
+    // covers it, the size it had before.
+    QRect g = (isMaximized() || isMinimized()) ? normalGeometry() : geometry();
+    if (!g.isValid()) g = geometry();
+    if (登入密码窗_->isVisible()) {
+        g.setSize(sizeBeforeLogin_);
+    }
+    saved.left = g.x() * platform::kTwipsPerPixel;
+    saved.top = g.y() * platform::kTwipsPerPixel;
+    saved.width = g.width() * platform::kTwipsPerPixel;
+    saved.height = g.height() * platform::kTwipsPerPixel;
+    return storage::formatMainWindowSize(saved);
+}
+
+void 主视窗::saveWindowSize() {
+    if (store_) store_->写入设定(storage::keys::主视窗大小, mainWindowSizeValue());
 }
 
 void 主视窗::showHint(const QString& text) { 说明提示_->setText(text); }
+void 主视窗::showSecondHint(const QString& text) { 说明提示2_->setText(text); }
 
 void 主视窗::paintEvent(QPaintEvent*) {
     QPainter p(this);
     skin::paintWindow(p, rect(), windowTitle());
+    if (view_ != "专业版") return;
+    for (std::size_t i = 0; i < toolbar_.size(); ++i) {
+        if (!toolbar_[i]->isVisible()) continue;
+        const ToolbarZone zone = toolbarZones()[i];
+        skin::paintToolbarRest(p, QRectF(toPixels(zone.left), 0, toPixels(zone.right - zone.left), kToolbarHeight),
+                               toolbar_[i]->text());
+    }
+    skin::paintResizeGrip(p, QRectF(width() - toPixels(kResizeGrip), height() - toPixels(kResizeGrip),
+                                    toPixels(kResizeGrip), toPixels(kResizeGrip)));
 }
 
 void 主视窗::resizeEvent(QResizeEvent* event) {
@@ -136,22 +590,72 @@ void 主视窗::resizeEvent(QResizeEvent* event) {
     视窗底图排列();
 }
 
+void 主视窗::closeEvent(QCloseEvent* event) {
+    // The close button and a close asked for by the system (window manager, log-out) save alike.
+    saveWindowSize();
+    event->accept();
+}
+
+void 主视窗::placeToolbar(int x, int y) {
+    const auto over = toolbarButtonAt(x, y);
+    for (std::size_t i = 0; i < toolbar_.size(); ++i) {
+        const bool up = view_ == "专业版" && over && static_cast<std::size_t>(*over) == i;
+        toolbar_[i]->move(toolbar_[i]->x(), toPixels(up ? kToolbarShownTop : kToolbarHiddenTop));
+    }
+}
+
 void 主视窗::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
+    if (view_ == "专业版") 关闭功能窗();
     dragStart_ = event->globalPosition().toPoint() - pos();
+    gripRemembered_ = {toTwips(event->position().x()), toTwips(event->position().y())};
     dragging_ = true;
 }
 
 void 主视窗::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() == Qt::NoButton) {
-        if (windowState() == Qt::WindowNoState) showHint(platform::toQString(kMoveWindowHint));
+    pointerOnBackground(event->position().toPoint(), event->globalPosition().toPoint(), event->buttons());
+}
+
+void 主视窗::pointerOnBackground(QPoint at, QPoint global, Qt::MouseButtons buttons) {
+    const int x = toTwips(at.x());
+    const int y = toTwips(at.y());
+    if (buttons == Qt::NoButton) {
+        placeToolbar(x, y);
+        sizing_ = view_ == "专业版" && inResizeGrip(x, y, sizeInTwips());
+        if (sizing_) {
+            setCursor(Qt::SizeFDiagCursor);
+            showHint(platform::toQString(kSizeWindowHint));
+        } else {
+            unsetCursor();
+            if (windowState() == Qt::WindowNoState) showHint(platform::toQString(kMoveWindowHint));
+        }
         return;
     }
-    if (dragging_ && (event->buttons() & Qt::LeftButton) && !isMaximized()) {
-        move(event->globalPosition().toPoint() - dragStart_);
+    if (!(buttons & Qt::LeftButton) || isMaximized()) return;
+    if (sizing_) {
+        WindowSize size = sizeInTwips();
+        if (auto step = gripAxisStep(y, gripRemembered_.y(), size.height, kMinimumHeight)) {
+            size.height = step->length;
+            gripRemembered_.setY(step->remembered);
+        }
+        if (auto step = gripAxisStep(x, gripRemembered_.x(), size.width, kMinimumWidth)) {
+            size.width = step->length;
+            gripRemembered_.setX(step->remembered);
+        }
+        if (size != sizeInTwips()) {
+            setSizeInTwips(size);
+            视窗底图排列();
+        }
+    } else if (dragging_) {
+        move(global - dragStart_);
     }
 }
 
-void 主视窗::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
+void 主视窗::mouseReleaseEvent(QMouseEvent*) {
+    if (view_ == "专业版") 纸张调整();
+    sizing_ = false;
+    unsetCursor();
+    dragging_ = false;
+}
 
 }  // namespace kestrin::shell

@@ -1,19 +1,39 @@
 #pragma once
-// The main window 主视窗: a borderless window with its own skin, the paper frame with label 0
-// on its paper, the floating barcode input panel and the hint line along the bottom. For now
-// it shows the simple view only; the professional view, the paper's labels and the other
-// panels grow into this same window.
+// The main window 主视窗: a borderless window with its own skin, the paper frame with the
+// paper, the simple view with label 0 and its panels stacked under it, the professional view
+// with the whole paper and its toolbar, the animated switch between them, the login panel
+// and the hint lines along the bottom.
+//
+// The professional view's paper, the panels of other subsystems and the print of the
+// professional view are given to the window from outside (see "Slots" below); until they are,
+// the professional view shows a plain sheet and its toolbar buttons do nothing.
 
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/fixed4.h"
-#include "page/label.h"
+#include "page/label_page.h"
 #include "platform/hint_binder.h"
+#include "platform/print_destination.h"
+#include "shell/startup_settings.h"
+#include "shell/window_geometry.h"
 
 class QLabel;
+class QScrollBar;
 
+namespace kestrin {
+class Ui;
+}
+namespace kestrin::storage {
+class SettingsStore;
+}
 namespace kestrin::page {
 class LabelPicture;
 class 条码输入区;
@@ -24,23 +44,92 @@ class SkinButton;
 
 namespace kestrin::shell {
 
+class LoginPanel;
+class PrintQuantityWidget;
+
+// The floating panels of the main window. Those with a number are closed by their own close
+// button 关闭窗(number); 关闭功能窗 hides them all.
+enum class PanelSlot {
+    条码载入窗 = 0,
+    条码输入区 = 1,
+    标签修改区 = 2,
+    条码读取窗 = 4,
+    条码储存窗 = 5,
+    图片读取窗 = 6,
+    列印数量窗 = 100,
+    自动排列窗,
+    纸张设定窗,
+    色彩选项,
+};
+
 // No Q_OBJECT: moc cannot read a non-ASCII class name, and this class needs no signals of its
 // own (its connections are to functions and lambdas).
 class 主视窗 : public QWidget {
 public:
     explicit 主视窗(QWidget* parent = nullptr);
+    ~主视窗() override;
 
-    // Redraws label i's barcode (only label 0 exists so far).
+    // Loads the settings, applies them in the order the store gives them and starts the
+    // deferred start-up. Without a store the window keeps its defaults.
+    void start(storage::SettingsStore& store, Ui& ui);
+
+    // --- Public procedures of the window ---
     void 绘制条码(int labelIndex);
-    // Lays the window out for a view; only "简易版" is built so far, any other name is kept.
+    // Lays the window out for "简易版" or "专业版"; any other name is only recorded.
     void 版本切换(std::string_view view);
-    // Places the skin's parts for the current window size.
     void 视窗底图排列();
+    void 功能窗排列();
+    void 卷轴使用分析();
+    void 关闭功能窗();
+    void 关闭窗(int index);
+    // Places the professional view's paper in its frame (the connected rule, or an A4 sheet)
+    // and ranges the scroll bars.
+    void 纸张调整();
+    // The simple view's print: label 0 列印数量 times over the sheet.
+    void 确定列印();
+    // F1: the print of the current view.
+    void printCurrentView();
 
+    // --- Slots the lead wires ---
+    // The widget shown as the paper in the professional view, placed inside 新增载入窗.
+    void setProfessionalPaper(QWidget* paper);
+    // Replaces the built-in placing of the professional paper (A4 upright, 纸张调整 rules).
+    void setPaperAdjust(std::function<void()> adjust) { paperAdjust_ = std::move(adjust); }
+    // A floating panel: stacked by 功能窗排列 (simple view), hidden by 关闭功能窗, and, when it
+    // has a child button named 关闭窗<number>, closed through 关闭窗.
+    void setPanel(PanelSlot slot, QWidget* panel);
+    QWidget* panel(PanelSlot slot) const;
+    // Replaces the built-in quantity box: the panel and how to read its quantity.
+    void replaceQuantityPanel(QWidget* panel, std::function<int()> quantity);
+    // What 确定列印_V and F1 in the professional view do.
+    void setProfessionalPrint(std::function<void()> print) { professionalPrint_ = std::move(print); }
+    // Where prints go; by default the default printer or a PDF the user is told about.
+    void setPrintDestination(std::function<platform::PrintDestination()> open) { openDestination_ = std::move(open); }
+    void setUi(Ui& ui) { ui_ = &ui; }
+    // The toolbar pictures of the professional view (纸张设定, 条码排列钮, 确定列印_V, ...).
+    platform::SkinButton* toolbarButton(ToolbarButton which) const;
+    QWidget* paperFrame() const { return 新增载入窗_; }
+    void showHint(const QString& text);
+    void showSecondHint(const QString& text);
+
+    // --- State ---
+    bool isProfessionalView() const { return viewTag_ == kProfessionalView; }
+    const std::string& viewName() const { return view_; }
+    int viewTag() const { return viewTag_; }
+    const StartupSettings& settings() const { return settings_; }
+    Fixed4 resolution() const { return settings_.resolution; }
+    int printerKind() const { return settings_.printerKind; }
+    print::ArrangementValues& arrangement() { return settings_.arrangement; }
+    page::LabelPage& labelPage() { return page_; }
+    page::Label& label(int index) { return page_.label(index); }
     page::LabelPicture* labelPicture(int index) const;
     page::条码输入区* barcodeInputPanel() const { return 条码输入区_; }
-    // Only label 0 exists so far.
-    page::Label& label(int index);
+    LoginPanel* loginPanel() const { return 登入密码窗_; }
+    // The window's size in twips and its 主视窗大小 value.
+    WindowSize sizeInTwips() const;
+    std::string mainWindowSizeValue() const;
+    // Saves 主视窗大小 (done by every close).
+    void saveWindowSize();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,27 +137,73 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    void showHint(const QString& text);
+    void buildTitleStrip();
+    void buildToolbar();
+    void buildPaperFrame();
+    void buildTimers();
+    void applySettings();
+    void 排列视窗位置();
+    void 视窗放大();
+    void animate(bool expand);
+    void switchView();
+    void openLogin();
+    void loginOpened();
     void openBarcodeInput(int labelIndex);
+    void placePaper();
+    void scrollPaper();
+    void keepScrolledPlace();
+    void hidePanelsOverPaper();
+    void placeToolbar(int x, int y);
+    void setSizeInTwips(WindowSize size);
+    void pointerOnBackground(QPoint atPixels, QPoint global, Qt::MouseButtons buttons);
 
-    page::Label label0_;  // until the label page arrives: the simple view's one label
-    Fixed4 resolution_;
-    int printerKind_ = 0;
+    page::LabelPage page_;
+    StartupSettings settings_;
     std::string view_;
+    int viewTag_ = kSimpleView;  // the view number 版本按钮 carries
+    storage::SettingsStore* store_ = nullptr;
+    std::unique_ptr<Ui> ownUi_;
+    Ui* ui_ = nullptr;
 
     platform::HintBinder hints_;
     QWidget* 新增载入窗_ = nullptr;  // the paper frame
-    QWidget* 列印范围_ = nullptr;    // the paper
+    QWidget* 列印范围_ = nullptr;    // the paper of the simple view, and of the professional one until given
+    QWidget* professionalPaper_ = nullptr;
+    QScrollBar* verticalBar_ = nullptr;
+    QScrollBar* horizontalBar_ = nullptr;
     page::LabelPicture* 条码签0_ = nullptr;
     page::条码输入区* 条码输入区_ = nullptr;
+    PrintQuantityWidget* builtInQuantity_ = nullptr;
+    std::function<int()> quantity_;
     QLabel* 说明提示_ = nullptr;
+    QLabel* 说明提示2_ = nullptr;
+    platform::SkinButton* 版本按钮_ = nullptr;
+    QWidget* 关离功能_ = nullptr;
     platform::SkinButton* 视窗按钮0_ = nullptr;
+    platform::SkinButton* 视窗按钮1_ = nullptr;
     platform::SkinButton* 关闭功能_ = nullptr;
+    std::vector<platform::SkinButton*> toolbar_;
+    LoginPanel* 登入密码窗_ = nullptr;
 
-    QPoint dragStart_;
+    std::map<PanelSlot, QWidget*> panels_;
+    std::function<void()> paperAdjust_;
+    std::function<void()> professionalPrint_;
+    std::function<platform::PrintDestination()> openDestination_;
+
+    QTimer 排列视窗位置_;
+    QTimer 视窗展开_;
+    QTimer 视窗缩关_;
+    QTimer 视窗放大_;
+    QSize sizeBeforeLogin_;  // given back when the login panel opens the window
+    WindowSize animated_;  // the animation's size in twips, free of pixel rounding
+
+    QPoint dragStart_;     // pointer at the press, global pixels minus the window's corner
+    QPoint gripRemembered_;  // twips in the window
     bool dragging_ = false;
+    bool sizing_ = false;
 };
 
 }  // namespace kestrin::shell

@@ -1,0 +1,99 @@
+#include "shell/password.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/startup_settings.h"
+
+namespace kestrin::shell {
+namespace {
+
+std::string hexDigest(std::string_view text) {
+    const Sha256Digest d = sha256(text);
+    return toHex(std::string_view(reinterpret_cast<const char*>(d.data()), d.size()));
+}
+
+TEST(Sha256, KnownDigests) {
+    struct Case {
+        std::string text;
+        std::string digest;
+    };
+    const Case cases[] = {
+        {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+        {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+        // 56 bytes: the length no longer fits the first block.
+        {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+         "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+        {std::string(1000, 'a'), "41edece42d63e8d9bf515a9ba6932e1c20cbc9f5a5d134645adb5db1b9737ea3"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(hexDigest(c.text), c.digest) << c.text.size();
+}
+
+TEST(StoredPassword, HoldsNoPasswordAndMatchesOnlyTheExactText) {
+    const std::string stored = makeStoredPassword("Kv密码9", std::string("\x01\x02\xfe\xff", 4));
+    EXPECT_TRUE(stored.starts_with("h1$0102feff$"));
+    EXPECT_EQ(stored.find("Kv"), std::string::npos);
+    struct Case {
+        std::string typed;
+        bool opens;
+    };
+    const Case cases[] = {{"Kv密码9", true}, {"kv密码9", false}, {"Kv密码", false}, {"Kv密码99", false}, {"", false}};
+    for (const auto& c : cases) EXPECT_EQ(passwordMatches(stored, c.typed), c.opens) << c.typed;
+}
+
+TEST(StoredPassword, FreshSaltsDifferAndEmptyMeansNone) {
+    const std::string a = makeStoredPassword("abc");
+    const std::string b = makeStoredPassword("abc");
+    EXPECT_NE(a, b);
+    EXPECT_TRUE(passwordMatches(a, "abc"));
+    EXPECT_TRUE(passwordMatches(b, "abc"));
+    EXPECT_EQ(makeStoredPassword(""), "");
+    EXPECT_FALSE(isPasswordSet(""));
+}
+
+TEST(StoredPassword, AValueNotInTheHashFormStillAsksAndMatchesNothing) {
+    const std::string good = makeStoredPassword("x", "salt");
+    for (const std::string& stored : {std::string("x"), std::string("h1$"), std::string("h1$zz$") + std::string(64, '0'),
+                                     good.substr(0, good.size() - 1), std::string("h1$") + "73616c74"}) {
+        EXPECT_TRUE(isPasswordSet(stored)) << stored;
+        EXPECT_FALSE(passwordMatches(stored, "x")) << stored;
+        EXPECT_FALSE(passwordMatches(stored, stored)) << stored;
+    }
+}
+
+TEST(StartupSettings, KeysAppliedInOrderWrongShapesIgnored) {
+    using storage::SettingsEntry;
+    const std::vector<SettingsEntry> entries{
+        {"主视窗大小", "1 2 0 0 12090 7470"},
+        {"主视窗大小", "0 0 10 10 6000"},  // five parts: ignored, the earlier one stays
+        {"列印排列", "4 6 30.7 x"},
+        {"标签A", "条码★种类★名称★自订★自订★自订★自订★自订★自订★自订★自订"},  // eleven: ignored
+        {"标签_数量", "5"},
+        {"使用密码", "h1$00$abc"},
+        {"更新设定", "1"},
+        {"印表装置", "1"},
+        {"列印解析度", "7.2"},
+        {"列印解析度", "0"},  // no printer has a pitch of nothing
+        {"列印解析度", "7.1995"},
+        {"其他", "9"},
+    };
+    const StartupSettings s = readStartupSettings(entries);
+    ASSERT_TRUE(s.windowSize);
+    EXPECT_EQ(*s.windowSize, (storage::MainWindowSize{1, 2, 0, 0, 12090, 7470}));
+    EXPECT_EQ(s.arrangement, (print::ArrangementValues{4, 6, 31, 0}));
+    EXPECT_EQ(s.arrangementTexts(), (storage::PrintArrangementTexts{"4", "6", "31", "0"}));
+    EXPECT_FALSE(s.captions);
+    EXPECT_EQ(s.fieldCount, 5);
+    EXPECT_EQ(s.password, "h1$00$abc");
+    EXPECT_EQ(s.updateCheck, 1);
+    EXPECT_EQ(s.printerKind, 1);
+    EXPECT_EQ(s.resolution, Fixed4::fromRaw(71995));
+
+    const StartupSettings empty = readStartupSettings({});
+    EXPECT_FALSE(empty.windowSize);
+    EXPECT_EQ(empty.arrangement, print::ArrangementValues{});
+    EXPECT_EQ(empty.resolution, Fixed4::fromRaw(72000));
+    EXPECT_EQ(empty.fieldCount, kDefaultFieldCount);
+}
+
+}  // namespace
+}  // namespace kestrin::shell
