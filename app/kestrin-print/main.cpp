@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/data_folders.h"
 #include "platform/picture_loader.h"
 #include "platform/print_output.h"
 #include "platform/qt_ui.h"
@@ -60,9 +61,10 @@ bool readAll(const std::string& path, std::string& text) {
     return !in.bad();
 }
 
+// The folder the window uses, unless the command line names another.
 std::filesystem::path dataFolder(const print::BatchOptions& opts) {
     if (!opts.dataDir.empty()) return opts.dataDir;
-    return QCoreApplication::applicationDirPath().toStdString();
+    return platform::toPath(platform::dataBaseFolder(QCoreApplication::applicationDirPath()));
 }
 
 // Everything the job needs, read before anything is printed; a problem ends the run here.

@@ -30,9 +30,7 @@ void applyStartupSetting(StartupSettings& settings, const storage::SettingsEntry
     } else if (key == keys::印表装置) {
         settings.printerKind = storage::leadingWholeNumber(value);
     } else if (key == keys::列印解析度) {
-        // Only a pitch a printer could have: zero or less would put every bar on one spot.
-        const auto resolution = Fixed4::parse(value);
-        if (resolution && resolution->raw() > 0 && *resolution < Fixed4(1000)) settings.resolution = *resolution;
+        if (const auto resolution = storage::readPrintResolution(value)) settings.resolution = *resolution;
     }
 }
 

@@ -195,8 +195,9 @@ std::string formatColumnChecks(const ColumnChecks& checks) {
 }
 
 std::optional<Fixed4> readPrintResolution(std::string_view value) {
+    // Only a pitch a printer could have: zero or less would put every bar on one spot.
     const std::optional<Fixed4> r = Fixed4::parse(value);
-    if (!r || *r <= Fixed4(0)) return std::nullopt;
+    if (!r || *r <= Fixed4(0) || *r >= Fixed4(1000)) return std::nullopt;
     return r;
 }
 

@@ -56,7 +56,7 @@ auto lastReadable(const std::vector<SettingsEntry>& entries, std::string_view ke
     return result;
 }
 
-// `列印解析度`: twips per printer dot, four decimals; nothing unless a positive number.
+// `列印解析度`: twips per printer dot, four decimals; nothing unless a number above 0 and below 1000.
 std::optional<Fixed4> readPrintResolution(std::string_view value);
 
 // `主视窗大小`: view mode, window state (2 = maximized), left, top, width, height.
