@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/recording_surface.h"
+#include "print/print_job.h"
 
 namespace kestrin::print {
 namespace {
@@ -79,6 +80,31 @@ TEST(BatchPrint, ALongRunBreaksToANewPageAtTheFixedBounds) {
     const Printed p = print(std::vector<std::string>(49, "1"), 1, 0);
     EXPECT_EQ(p.pages, 2);
     EXPECT_EQ(p.places.back(), (std::pair<std::int64_t, std::int64_t>{300, 300}));
+}
+
+}  // namespace
+}  // namespace kestrin::print
+
+namespace kestrin::print {
+namespace {
+
+TEST(BatchSettingsFromDataFolder, StoredValuesApplyAndTheCommandLineWins) {
+    const std::vector<storage::SettingsEntry> entries{
+        {"列印解析度", "7"}, {"印表装置", "1"}, {"列印排列", "2 2 10 30"}, {"列印解析度", "bad"}};
+    const auto stored = parseBatchOptions({"--data", "A"});
+    ASSERT_TRUE(stored.options);
+    const BatchSettings s = batchSettings(entries, *stored.options);
+    EXPECT_EQ(s.resolution.toString(), "7");  // a later unreadable value hides nothing
+    EXPECT_EQ(s.printerKind, kLabelPrinter);
+    EXPECT_EQ(s.start.startLeft, 10);
+    EXPECT_EQ(s.start.startTop, 30);
+
+    const auto given = parseBatchOptions({"--data", "A", "--resolution", "7.2", "--printer-kind", "0"});
+    ASSERT_TRUE(given.options);
+    const BatchSettings g = batchSettings(entries, *given.options);
+    EXPECT_EQ(g.resolution.toString(), "7.2");
+    EXPECT_EQ(g.printerKind, kPagePrinter);
+    EXPECT_EQ(batchSettings({}, *stored.options).resolution.toString(), "7.2");
 }
 
 }  // namespace
