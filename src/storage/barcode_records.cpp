@@ -1,7 +1,6 @@
 #include "storage/barcode_records.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "common/ui.h"
 #include "storage/codepage.h"
@@ -128,7 +127,7 @@ BarcodeReadOutcome BarcodeRecordsFile::pickerLoad(PickerValues& values, std::vec
 std::optional<std::vector<BarcodeFields>> BarcodeRecordsFile::readWithoutRepair() {
     std::vector<BarcodeFields> records;
     if (!exists()) return records;
-    const ScanEnd end = scan(std::numeric_limits<std::size_t>::max(), [&](BarcodeFields&& fields, std::size_t) { records.push_back(std::move(fields)); });
+    const ScanEnd end = scan(kNoLimit, [&](BarcodeFields&& fields, std::size_t) { records.push_back(std::move(fields)); });
     if (end == ScanEnd::Damaged) return std::nullopt;
     return records;
 }
@@ -136,29 +135,11 @@ std::optional<std::vector<BarcodeFields>> BarcodeRecordsFile::readWithoutRepair(
 bool BarcodeRecordsFile::append(std::span<const BarcodeColumns> records) {
     std::string text;
     for (const BarcodeColumns& columns : records) text += barcodeLine(fieldsOf(columns), kWrittenMark);
-    const std::optional<std::string> bytes = encodeCp936(text);
-    if (!bytes) {
-        reportUnstorableText(ui_, path_);
-        return false;
-    }
-    if (!appendToFile(files_, path_, *bytes)) {
-        reportWriteFailure(ui_, path_);
-        return false;
-    }
-    return true;
+    return writeDataText(files_, ui_, path_, text, WriteMode::Append);
 }
 
 bool BarcodeRecordsFile::rewrite(std::string_view text) {
-    const std::optional<std::string> bytes = encodeCp936(text);
-    if (!bytes) {
-        reportUnstorableText(ui_, path_);
-        return false;
-    }
-    if (!replaceFile(files_, path_, *bytes)) {
-        reportWriteFailure(ui_, path_);
-        return false;
-    }
-    return true;
+    return writeDataText(files_, ui_, path_, text, WriteMode::Replace);
 }
 
 // Reads every record and lets `change` decide which records the new file holds, in order

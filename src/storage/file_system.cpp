@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "common/ui.h"
+#include "storage/codepage.h"
 
 namespace kestrin::storage {
 namespace {
@@ -165,6 +166,18 @@ void reportWriteFailure(Ui& ui, const fs::path& dataFile) {
 void reportUnstorableText(Ui& ui, const fs::path& dataFile) {
     ui.message(MessageIcon::Warning, "存档错误提示",
                "资料含有无法储存的字元，档案【" + dataFile.filename().string() + "】没有变更。");
+}
+
+bool writeDataText(FileSystem& files, Ui& ui, const fs::path& dataFile, std::string_view text, WriteMode mode) {
+    const std::optional<std::string> bytes = encodeCp936(text);
+    if (!bytes) {
+        reportUnstorableText(ui, dataFile);
+        return false;
+    }
+    const bool written = mode == WriteMode::Replace ? replaceFile(files, dataFile, *bytes)
+                                                    : appendToFile(files, dataFile, *bytes);
+    if (!written) reportWriteFailure(ui, dataFile);
+    return written;
 }
 
 }  // namespace kestrin::storage

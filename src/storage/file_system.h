@@ -66,4 +66,10 @@ void reportWriteFailure(Ui& ui, const fs::path& dataFile);
 // Tells the user that a text holds characters that cannot be stored; nothing was written.
 void reportUnstorableText(Ui& ui, const fs::path& dataFile);
 
+enum class WriteMode { Replace, Append };
+// Writes UTF-8 text to a data file in code page 936, replacing it or adding to its end; on
+// failure the user is told (text the file cannot hold, or a failed write), the file is as it
+// was, and the result is false.
+bool writeDataText(FileSystem& files, Ui& ui, const fs::path& dataFile, std::string_view text, WriteMode mode);
+
 }  // namespace kestrin::storage

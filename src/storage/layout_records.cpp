@@ -96,16 +96,7 @@ std::vector<LayoutRecord> LayoutRecordsFile::formatRecords(std::string_view kind
 bool LayoutRecordsFile::rewrite(const std::vector<LayoutRecord>& records) {
     std::string text;
     for (const LayoutRecord& r : records) text += layoutLine(r);
-    const std::optional<std::string> bytes = encodeCp936(text);
-    if (!bytes) {
-        reportUnstorableText(ui_, path_);
-        return false;
-    }
-    if (!replaceFile(files_, path_, *bytes)) {
-        reportWriteFailure(ui_, path_);
-        return false;
-    }
-    return true;
+    return writeDataText(files_, ui_, path_, text, WriteMode::Replace);
 }
 
 LayoutSaveOutcome LayoutRecordsFile::saveFormat(std::string_view kind, std::string_view name,

@@ -64,12 +64,6 @@ std::string withoutQuotesOrLineBreaks(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> settingsFileBytes(const std::vector<SettingsEntry>& entries) {
-    std::string text;
-    for (const SettingsEntry& e : entries) text += settingsLine(e);
-    return encodeCp936(text);
-}
-
 std::optional<std::vector<SettingsEntry>> readSettingsWithoutRepair(const std::filesystem::path& baseFolder,
                                                                     FileSystem& files) {
     const std::filesystem::path path = settingsFilePath(baseFolder);
@@ -113,16 +107,9 @@ void SettingsStore::repair() {
 }
 
 bool SettingsStore::rewrite(const std::vector<SettingsEntry>& entries) {
-    const std::optional<std::string> bytes = settingsFileBytes(entries);
-    if (!bytes) {
-        reportUnstorableText(ui_, path_);
-        return false;
-    }
-    if (!replaceFile(files_, path_, *bytes)) {
-        reportWriteFailure(ui_, path_);
-        return false;
-    }
-    return true;
+    std::string text;
+    for (const SettingsEntry& e : entries) text += settingsLine(e);
+    return writeDataText(files_, ui_, path_, text, WriteMode::Replace);
 }
 
 bool SettingsStore::写入设定(std::string_view rawKey, std::string_view rawValue) {
@@ -148,15 +135,7 @@ bool SettingsStore::写入设定(std::string_view rawKey, std::string_view rawVa
                     "功能设定 已满 " + std::to_string(kCapacity) + " 项，设定【" + entry.key + "】没有储存");
         return false;
     }
-    const std::optional<std::string> bytes = encodeCp936(settingsLine(entry));
-    if (!bytes) {
-        reportUnstorableText(ui_, path_);
-        return false;
-    }
-    if (!appendToFile(files_, path_, *bytes)) {
-        reportWriteFailure(ui_, path_);
-        return false;
-    }
+    if (!writeDataText(files_, ui_, path_, settingsLine(entry), WriteMode::Append)) return false;
     entries_.push_back(entry);
     return true;
 }

@@ -60,7 +60,5 @@ private:
 std::optional<std::vector<SettingsEntry>> readSettingsWithoutRepair(const std::filesystem::path& baseFolder,
                                                                     FileSystem& files = realFileSystem());
 
-// The file's bytes for these entries.
-std::optional<std::string> settingsFileBytes(const std::vector<SettingsEntry>& entries);
 
 }  // namespace kestrin::storage
