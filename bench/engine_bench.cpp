@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "qt_benchmark_main.h"
+
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -62,11 +64,4 @@ BENCHMARK(BM_TwoHundredFiftyLabelsToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+KESTRIN_QT_BENCHMARK_MAIN()

@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "qt_benchmark_main.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -119,11 +121,4 @@ BENCHMARK(BM_QtPdfWriterFloor)->Arg(250)->Arg(2500)->Unit(benchmark::kMillisecon
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+KESTRIN_QT_BENCHMARK_MAIN()
