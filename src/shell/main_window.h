@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -45,7 +46,6 @@ class SkinButton;
 namespace kestrin::shell {
 
 class LoginPanel;
-class PrintQuantityWidget;
 
 // The floating panels of the main window. Those with a number are closed by their own close
 // button 关闭窗(number); 关闭功能窗 hides them all.
@@ -106,6 +106,15 @@ public:
     // Where prints go; by default the default printer or a PDF the user is told about.
     void setPrintDestination(std::function<platform::PrintDestination()> open) { openDestination_ = std::move(open); }
     void setUi(Ui& ui) { ui_ = &ui; }
+    // A job on the destination the print buttons use.
+    platform::PrintDestination openPrintDestination() const { return openDestination_(); }
+    // The binder whose hints the window's hint line shows; the parts given to it bind theirs here.
+    platform::HintBinder& hints() { return hints_; }
+    // Opens the barcode input panel for a label of the professional view, just below it (or
+    // above it when there is no room below), in front.
+    void openBarcodeInputFor(page::LabelPicture& picture);
+    // Hides these floating panels where they are registered.
+    void hidePanels(std::initializer_list<PanelSlot> which);
     // The toolbar pictures of the professional view (纸张设定, 条码排列钮, 确定列印_V, ...).
     platform::SkinButton* toolbarButton(ToolbarButton which) const;
     QWidget* paperFrame() const { return 新增载入窗_; }
@@ -176,7 +185,6 @@ private:
     QScrollBar* horizontalBar_ = nullptr;
     page::LabelPicture* 条码签0_ = nullptr;
     page::条码输入区* 条码输入区_ = nullptr;
-    PrintQuantityWidget* builtInQuantity_ = nullptr;
     std::function<int()> quantity_;
     QLabel* 说明提示_ = nullptr;
     QLabel* 说明提示2_ = nullptr;
