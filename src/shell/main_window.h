@@ -113,6 +113,9 @@ public:
     // Opens the barcode input panel for a label of the professional view, just below it (or
     // above it when there is no room below), in front.
     void openBarcodeInputFor(page::LabelPicture& picture);
+    // Puts every toolbar picture out of sight, as when the pointer leaves their zones over
+    // something other than the window's background (the paper).
+    void lowerToolbar() { placeToolbar(-1, -1); }
     // Hides these floating panels where they are registered.
     void hidePanels(std::initializer_list<PanelSlot> which);
     // The toolbar pictures of the professional view (纸张设定, 条码排列钮, 确定列印_V, ...).

@@ -84,6 +84,8 @@ void wireSheetSignals(主视窗& window, page::PaperSheet* sheet) {
         window.hidePanels({PanelSlot::条码储存窗, PanelSlot::条码输入区, PanelSlot::标签修改区, PanelSlot::条码读取窗});
     });
     QObject::connect(sheet, &PaperSheet::paperReleased, &window, [&window] { window.关闭功能窗(); });
+    // The paper covers the window's background, which alone sees the pointer leave the toolbar.
+    QObject::connect(sheet, &PaperSheet::paperPointerMoved, &window, [&window] { window.lowerToolbar(); });
 }
 
 page::条码载入窗* buildPicker(主视窗& window, storage::SettingsStore& store, Ui& ui,

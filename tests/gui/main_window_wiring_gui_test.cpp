@@ -258,5 +258,25 @@ TEST_F(WiredWindowGui, F1PrintsTheViewShown) {
     EXPECT_EQ(labelsOn(professional), (std::vector<std::string>{"3600@2940,2940", "3600@1440,1440"})) << "index order";
 }
 
+// Not a check: with KESTRIN_SCREENSHOTS set to a folder, saves the simple view with the record
+// picker open over its panels.
+TEST_F(WiredWindowGui, Screenshot) {
+    const QString folder = qEnvironmentVariable("KESTRIN_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "KESTRIN_SCREENSHOTS not set";
+    {
+        storage::BarcodeRecordsFile records(base, ui);
+        const std::vector<storage::BarcodeColumns> rows = {{"A100", "箱", "红色", "甲", "", "", ""},
+                                                           {"B200", "袋", "蓝色", "乙", "", "", ""},
+                                                           {"A300", "袋", "绿色", "丙", "", "", ""}};
+        ASSERT_TRUE(records.append(rows));
+    }
+    startProgram();
+    QTest::keyClicks(window.barcodeInputPanel()->dataBox(), QStringLiteral("A100"));
+    QTest::mouseDClick(window.barcodeInputPanel()->dataBox(), Qt::LeftButton);
+    auto& barcodes = *parts.picker->findChild<QListWidget*>(QStringLiteral("筛选项0"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return barcodes.count() == 3; }, 3000));
+    ASSERT_TRUE(window.grab().save(folder + QStringLiteral("/wired-simple-picker.png")));
+}
+
 }  // namespace
 }  // namespace kestrin::shell
