@@ -277,7 +277,9 @@ void 主视窗::版本切换(std::string_view view) {
         列印范围_->raise();
         verticalBar_->hide();
         horizontalBar_->hide();
-        条码输入区_->show();
+        // The panel may still edit a label of the professional view (or one since deleted):
+        // in the simple view it edits label 0 alone.
+        条码输入区_->open(*条码签0_);
         if (QWidget* q = panel(PanelSlot::列印数量窗)) q->show();
         功能窗排列();
         版本按钮_->setText(QStringLiteral("专业版"));

@@ -167,6 +167,20 @@ TEST_F(WiredWindowGui, ProfessionalViewMakesTypesArrangesAndPrintsLabels) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(WiredWindowGui, BackInTheSimpleViewTheInputPanelEditsLabelZero) {
+    startProgram();
+    toProfessionalView();
+    const int label = addLabelAt({100, 100});
+    typeInto(label, QStringLiteral("P1"));
+    parts.sheet->deleteLabel(label);
+    QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.viewName() == "简易版"; }, 3000));
+    ASSERT_TRUE(window.barcodeInputPanel()->isVisible());
+    EXPECT_EQ(window.barcodeInputPanel()->tag(), 0);
+    QTest::keyClicks(window.barcodeInputPanel()->dataBox(), QStringLiteral("z0"));
+    EXPECT_EQ(window.label(0).data, "Z0");
+}
+
 TEST_F(WiredWindowGui, StoredArrangementFillsThePanelAndStartsTheSimplePrint) {
     store = std::make_unique<storage::SettingsStore>(base, ui);
     store->读取设定();
