@@ -5,8 +5,9 @@
 // and the hint lines along the bottom.
 //
 // The professional view's paper, the panels of other subsystems and the print of the
-// professional view are given to the window from outside (see "Slots" below); until they are,
-// the professional view shows a plain sheet and its toolbar buttons do nothing.
+// professional view are given to the window from outside (see "Slots" below; the program gives
+// them in shell/wired_window.h); until they are, the professional view shows a plain sheet and
+// its toolbar buttons do nothing.
 
 #include <QPoint>
 #include <QTimer>
@@ -90,7 +91,7 @@ public:
     // F1: the print of the current view.
     void printCurrentView();
 
-    // --- Slots the lead wires ---
+    // --- Slots for the parts of other subsystems (wired in shell/wired_window.h) ---
     // The widget shown as the paper in the professional view, placed inside 新增载入窗.
     void setProfessionalPaper(QWidget* paper);
     // Replaces the built-in placing of the professional paper (A4 upright, 纸张调整 rules).
