@@ -9,6 +9,7 @@
 #include "platform/skin.h"
 #include "platform/startup_probe.h"
 #include "shell/main_window.h"
+#include "shell/wired_window.h"
 #include "storage/settings_store.h"
 
 int main(int argc, char** argv) {
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     kestrin::platform::QtUi ui(&window);
     kestrin::storage::SettingsStore store(kestrin::platform::toPath(base), ui);
     window.start(store, ui);
+    kestrin::shell::wireMainWindow(window, store, ui, kestrin::platform::toPath(base));
     window.show();
     kestrin::platform::installStartupProbe(window);
     return QApplication::exec();

@@ -18,6 +18,7 @@ namespace skin = platform::skin;
 using platform::SkinButton;
 
 constexpr int kQuantityDigits = 4;
+constexpr int kWidth = 366;  // the width of the barcode input panel above it
 
 }  // namespace
 
@@ -48,7 +49,13 @@ QuantityPanel::QuantityPanel(platform::HintBinder& hints, QWidget* parent) : QWi
         row->addWidget(b);
     }
     row->addStretch(1);
-    setFixedHeight(sizeHint().height());
+    确定列印_ = new SkinButton(SkinButton::Kind::Push, QStringLiteral("确定列印"), this);
+    确定列印_->setObjectName(QStringLiteral("确定列印"));
+    确定列印_->setFixedSize(96, 30);
+    hints.bind(确定列印_, [] { return std::string_view("确定列印"); });
+    connect(确定列印_, &SkinButton::clicked, this, &QuantityPanel::printRequested);
+    row->addWidget(确定列印_);
+    setFixedSize(kWidth, sizeHint().height());
 }
 
 int QuantityPanel::quantity() const { return boxValue(列印数量_->text().toStdString()); }

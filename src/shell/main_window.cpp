@@ -20,9 +20,9 @@
 #include "platform/skin_button.h"
 #include "print/paper.h"
 #include "print/print_job.h"
+#include "print/quantity_panel.h"
 #include "shell/login_panel.h"
 #include "shell/password.h"
-#include "shell/print_quantity_widget.h"
 #include "storage/settings_store.h"
 
 namespace kestrin::shell {
@@ -94,9 +94,9 @@ WindowSize screenInTwips(const QWidget& w) {
     条码输入区_ = new page::条码输入区(hints_, this);
     条码输入区_->setPrinterKind(settings_.printerKind);
     setPanel(PanelSlot::条码输入区, 条码输入区_);
-    builtInQuantity_ = new PrintQuantityWidget(hints_, this);
-    connect(builtInQuantity_, &PrintQuantityWidget::printRequested, this, &主视窗::确定列印);
-    replaceQuantityPanel(builtInQuantity_, [q = builtInQuantity_] { return q->quantity(); });
+    auto* quantity = new print::QuantityPanel(hints_, this);
+    connect(quantity, &print::QuantityPanel::printRequested, this, &主视窗::确定列印);
+    replaceQuantityPanel(quantity, [quantity] { return quantity->quantity(); });
 
     说明提示_ = new QLabel(this);
     说明提示_->setObjectName(QStringLiteral("说明提示"));
@@ -277,7 +277,9 @@ void 主视窗::版本切换(std::string_view view) {
         列印范围_->raise();
         verticalBar_->hide();
         horizontalBar_->hide();
-        条码输入区_->show();
+        // The panel may still edit a label of the professional view (or one since deleted):
+        // in the simple view it edits label 0 alone.
+        条码输入区_->open(*条码签0_);
         if (QWidget* q = panel(PanelSlot::列印数量窗)) q->show();
         功能窗排列();
         版本按钮_->setText(QStringLiteral("专业版"));
@@ -408,6 +410,21 @@ void 主视窗::关闭窗(int index) {
     }
     if (QWidget* p = panel(static_cast<PanelSlot>(index))) p->hide();
     功能窗排列();
+}
+
+void 主视窗::hidePanels(std::initializer_list<PanelSlot> which) {
+    for (const PanelSlot slot : which) {
+        if (QWidget* p = panel(slot)) p->hide();
+    }
+}
+
+void 主视窗::openBarcodeInputFor(page::LabelPicture& picture) {
+    条码输入区_->open(picture);
+    const QRect label(picture.mapTo(this, QPoint(0, 0)), picture.size());
+    const PanelCorner corner =
+        inputPanelCorner({toTwips(label.x()), toTwips(label.y()), toTwips(label.width()), toTwips(label.height())},
+                         {toTwips(条码输入区_->width()), toTwips(条码输入区_->height())}, sizeInTwips());
+    条码输入区_->move(toPixels(corner.left), toPixels(corner.top));
 }
 
 void 主视窗::openBarcodeInput(int labelIndex) {

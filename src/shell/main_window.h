@@ -5,13 +5,15 @@
 // and the hint lines along the bottom.
 //
 // The professional view's paper, the panels of other subsystems and the print of the
-// professional view are given to the window from outside (see "Slots" below); until they are,
-// the professional view shows a plain sheet and its toolbar buttons do nothing.
+// professional view are given to the window from outside (see "Slots" below; the program gives
+// them in shell/wired_window.h); until they are, the professional view shows a plain sheet and
+// its toolbar buttons do nothing.
 
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -45,7 +47,6 @@ class SkinButton;
 namespace kestrin::shell {
 
 class LoginPanel;
-class PrintQuantityWidget;
 
 // The floating panels of the main window. Those with a number are closed by their own close
 // button 关闭窗(number); 关闭功能窗 hides them all.
@@ -90,7 +91,7 @@ public:
     // F1: the print of the current view.
     void printCurrentView();
 
-    // --- Slots the lead wires ---
+    // --- Slots for the parts of other subsystems (wired in shell/wired_window.h) ---
     // The widget shown as the paper in the professional view, placed inside 新增载入窗.
     void setProfessionalPaper(QWidget* paper);
     // Replaces the built-in placing of the professional paper (A4 upright, 纸张调整 rules).
@@ -106,6 +107,18 @@ public:
     // Where prints go; by default the default printer or a PDF the user is told about.
     void setPrintDestination(std::function<platform::PrintDestination()> open) { openDestination_ = std::move(open); }
     void setUi(Ui& ui) { ui_ = &ui; }
+    // A job on the destination the print buttons use.
+    platform::PrintDestination openPrintDestination() const { return openDestination_(); }
+    // The binder whose hints the window's hint line shows; the parts given to it bind theirs here.
+    platform::HintBinder& hints() { return hints_; }
+    // Opens the barcode input panel for a label of the professional view, just below it (or
+    // above it when there is no room below), in front.
+    void openBarcodeInputFor(page::LabelPicture& picture);
+    // Puts every toolbar picture out of sight, as when the pointer leaves their zones over
+    // something other than the window's background (the paper).
+    void lowerToolbar() { placeToolbar(-1, -1); }
+    // Hides these floating panels where they are registered.
+    void hidePanels(std::initializer_list<PanelSlot> which);
     // The toolbar pictures of the professional view (纸张设定, 条码排列钮, 确定列印_V, ...).
     platform::SkinButton* toolbarButton(ToolbarButton which) const;
     QWidget* paperFrame() const { return 新增载入窗_; }
@@ -176,7 +189,6 @@ private:
     QScrollBar* horizontalBar_ = nullptr;
     page::LabelPicture* 条码签0_ = nullptr;
     page::条码输入区* 条码输入区_ = nullptr;
-    PrintQuantityWidget* builtInQuantity_ = nullptr;
     std::function<int()> quantity_;
     QLabel* 说明提示_ = nullptr;
     QLabel* 说明提示2_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/fixed4.h"
@@ -30,6 +31,9 @@ struct StartupSettings {
     // The arrangement boxes' texts, each the decimal form of its value.
     storage::PrintArrangementTexts arrangementTexts() const;
 };
+
+// The four values of a "列印排列" value; nothing unless it has exactly four parts.
+std::optional<print::ArrangementValues> readArrangementValues(std::string_view value);
 
 // Applies one entry of the settings table; keys the main window does not read are ignored.
 void applyStartupSetting(StartupSettings& settings, const storage::SettingsEntry& entry);

@@ -1,5 +1,7 @@
 #include "shell/window_geometry.h"
 
+#include <algorithm>
+
 #include "common/fixed4.h"
 
 namespace kestrin::shell {
@@ -91,6 +93,15 @@ PanelStack stackPanels(int firstTop, const std::vector<std::optional<int>>& heig
         stack.next += *height + kPanelGap;
     }
     return stack;
+}
+
+PanelCorner inputPanelCorner(LabelBox label, WindowSize panel, WindowSize window) {
+    PanelCorner corner{label.left, label.top + label.height + kPanelGap};
+    if (corner.top + panel.height > window.height) corner.top = label.top - kPanelGap - panel.height;
+    corner.top = std::max(corner.top, 0);
+    if (corner.left + panel.width + kPanelGap > window.width) corner.left = window.width - panel.width - kPanelGap;
+    corner.left = std::max(corner.left, 0);
+    return corner;
 }
 
 SavedPlacement placementFromSaved(const storage::MainWindowSize& saved, WindowSize screen) {

@@ -108,6 +108,23 @@ struct PanelStack {
 };
 PanelStack stackPanels(int firstTop, const std::vector<std::optional<int>>& heights);
 
+// Where the barcode input panel opens for a label of the professional view: its left at the
+// label's left and its top 120 below the label's bottom, all in the window's twips. A panel
+// that would pass the window's bottom opens above the label instead, and one that would pass
+// its right edge moves left, so that the panel the user just asked for is never out of sight.
+struct PanelCorner {
+    int left = 0;
+    int top = 0;
+    bool operator==(const PanelCorner&) const = default;
+};
+struct LabelBox {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+PanelCorner inputPanelCorner(LabelBox label, WindowSize panel, WindowSize window);
+
 // Where the saved 主视窗大小 puts the window on a screen of this size. A position beyond the
 // screen's right or bottom edge is not applied; the size always is.
 struct SavedPlacement {

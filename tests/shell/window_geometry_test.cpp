@@ -124,6 +124,24 @@ TEST(SavedPlacement, PositionOnlyWhenOnTheScreenAndNotMaximised) {
     EXPECT_FALSE(maximised.left);
 }
 
+TEST(InputPanelCorner, BelowTheLabelUnlessThatLeavesTheWindow) {
+    const WindowSize window{12090, 7470};
+    const WindowSize panel{5000, 1500};
+    struct Case {
+        LabelBox label;
+        PanelCorner expected;
+    };
+    const Case cases[] = {
+        {{600, 600, 3600, 900}, {600, 1620}},      // 120 below the label's bottom
+        {{600, 5500, 3600, 900}, {600, 3880}},     // no room below: above the label
+        {{600, 600, 3600, 5900}, {600, 0}},        // no room either way: the window's top
+        {{9000, 600, 3600, 900}, {6970, 1620}},    // kept 120 inside the right edge
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(inputPanelCorner(c.label, panel, window), c.expected) << c.label.left << "," << c.label.top;
+    }
+}
+
 TEST(NoticeSteps, GrowInTenStepsAndShrinkInTen) {
     const auto grow = run(kNoticeStart, [](WindowSize s) { return noticeExpandTick(s); });
     EXPECT_EQ(grow.size(), 10u);

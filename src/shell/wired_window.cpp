@@ -1,0 +1,128 @@
+#include "shell/wired_window.h"
+
+#include "page/barcode_input_panel.h"
+#include "page/label_picture_widget.h"
+#include "page/paper_sheet_view.h"
+#include "page/record_picker_panel.h"
+#include "platform/screen_units.h"
+#include "platform/skin_button.h"
+#include "print/arrangement_panel.h"
+#include "print/paper_panel.h"
+#include "print/professional_print_panel.h"
+#include "shell/main_window.h"
+#include "storage/settings_keys.h"
+#include "storage/settings_store.h"
+
+namespace kestrin::shell {
+namespace {
+
+using platform::toTwips;
+
+constexpr std::string_view kPaperButtonHint = "调整 列印纸张";
+constexpr std::string_view kArrangementButtonHint = "自动排列 条码标签位置";
+
+page::PaperSheet* buildSheet(主视窗& window, Ui& ui) {
+    auto* sheet = new page::PaperSheet(window.labelPage(), ui, window.hints(), window.paperFrame(), &window);
+    sheet->setResolution(window.resolution());
+    sheet->setPrinterKind(window.printerKind());
+    sheet->setProfessional(true);
+    sheet->setProperty("bordered", true);
+    window.setProfessionalPaper(sheet);
+    sheet->syncLabels();
+    return sheet;
+}
+
+void wirePaper(主视窗& window, page::PaperSheet* sheet, print::PaperPanel* paper) {
+    window.setPanel(PanelSlot::纸张设定窗, paper);
+    window.setPaperAdjust([&window, sheet, paper] {
+        const QWidget* frame = window.paperFrame();
+        sheet->setPaper(
+            print::纸张调整(paper->sizeIndex(), paper->direction(), toTwips(frame->width()), toTwips(frame->height())));
+    });
+    QObject::connect(paper, &print::PaperPanel::paperChanged, &window, [&window] { window.纸张调整(); });
+    platform::SkinButton* button = window.toolbarButton(ToolbarButton::纸张设定);
+    window.hints().bind(button, [] { return kPaperButtonHint; });
+    QObject::connect(button, &platform::SkinButton::clicked, &window, [&window, paper, button] {
+        window.关闭功能窗();
+        paper->openAt(button->x());
+    });
+}
+
+print::ArrangementPanel* buildArrangement(主视窗& window, storage::SettingsStore& store, Ui& ui, page::PaperSheet* sheet) {
+    // What the user types is stored at once and is what the simple print starts from.
+    const auto write = [&window, &store](const std::string& value) {
+        store.写入设定(storage::keys::列印排列, value);
+        if (auto values = readArrangementValues(value)) window.arrangement() = *values;
+    };
+    auto* panel = new print::ArrangementPanel(
+        window.labelPage(), ui, window.hints(), [sheet] { return sheet->paperSize(); }, write, &window);
+    panel->hide();
+    panel->loadStored(storage::formatPrintArrangement(window.settings().arrangementTexts()));
+    window.setPanel(PanelSlot::自动排列窗, panel);
+    QObject::connect(panel, &print::ArrangementPanel::arranged, sheet, &page::PaperSheet::syncLabels);
+    platform::SkinButton* button = window.toolbarButton(ToolbarButton::条码排列钮);
+    window.hints().bind(button, [] { return kArrangementButtonHint; });
+    QObject::connect(button, &platform::SkinButton::clicked, &window, [&window, panel, button] {
+        window.关闭功能窗();
+        panel->openBeside(button->x());
+    });
+    return panel;
+}
+
+void wireSheetSignals(主视窗& window, page::PaperSheet* sheet) {
+    using page::PaperSheet;
+    QObject::connect(sheet, &PaperSheet::labelDoubleClicked, &window, [&window, sheet](int i) {
+        if (page::LabelPicture* picture = sheet->labelPicture(i)) window.openBarcodeInputFor(*picture);
+    });
+    QObject::connect(sheet, &PaperSheet::labelPressed, &window, [&window] {
+        window.hidePanels({PanelSlot::色彩选项, PanelSlot::条码储存窗, PanelSlot::条码输入区, PanelSlot::条码读取窗,
+                           PanelSlot::标签修改区, PanelSlot::图片读取窗, PanelSlot::条码载入窗});
+    });
+    QObject::connect(sheet, &PaperSheet::labelResizing, &window,
+                     [&window] { window.hidePanels({PanelSlot::条码输入区, PanelSlot::列印数量窗}); });
+    QObject::connect(sheet, &PaperSheet::labelDeleted, &window, [&window] {
+        window.hidePanels({PanelSlot::条码储存窗, PanelSlot::条码输入区, PanelSlot::标签修改区, PanelSlot::条码读取窗});
+    });
+    QObject::connect(sheet, &PaperSheet::paperReleased, &window, [&window] { window.关闭功能窗(); });
+    // The paper covers the window's background, which alone sees the pointer leave the toolbar.
+    QObject::connect(sheet, &PaperSheet::paperPointerMoved, &window, [&window] { window.lowerToolbar(); });
+}
+
+page::条码载入窗* buildPicker(主视窗& window, storage::SettingsStore& store, Ui& ui,
+                              const std::filesystem::path& dataFolder) {
+    auto* picker = new page::条码载入窗(dataFolder, ui, &window);
+    picker->hide();
+    picker->setHeadings(page::pickerHeadings(store.entries()));
+    picker->setHintHandler([&window](const QString& text) { window.showHint(text); });
+    page::条码输入区* input = window.barcodeInputPanel();
+    input->setDataFolder(dataFolder);
+    input->attachPicker(*picker);
+    window.setPanel(PanelSlot::条码载入窗, picker);
+    // A press on the simple view's label closes the picker; on the professional paper the
+    // sheet's signals close it with the other panels.
+    QObject::connect(window.labelPicture(page::kSimpleLabel), &page::LabelPicture::clicked, picker, &QWidget::hide);
+    return picker;
+}
+
+}  // namespace
+
+WindowParts wireMainWindow(主视窗& window, storage::SettingsStore& store, Ui& ui, const std::filesystem::path& dataFolder) {
+    WindowParts parts;
+    parts.sheet = buildSheet(window, ui);
+    parts.paperPanel = new print::PaperPanel(window.hints(), &window);
+    parts.paperPanel->hide();
+    wirePaper(window, parts.sheet, parts.paperPanel);
+    parts.arrangementPanel = buildArrangement(window, store, ui, parts.sheet);
+    wireSheetSignals(window, parts.sheet);
+    parts.picker = buildPicker(window, store, ui, dataFolder);
+
+    print::PaperPanel* paper = parts.paperPanel;
+    window.setProfessionalPrint([&window, &ui, paper] {
+        const print::PrintSettings settings{window.resolution(), window.printerKind(), paper->copies()};
+        print::确定列印_V(window.labelPage(), settings, ui, [&window](Fixed4) { return window.openPrintDestination(); });
+    });
+    window.纸张调整();
+    return parts;
+}
+
+}  // namespace kestrin::shell

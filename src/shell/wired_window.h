@@ -1,0 +1,40 @@
+#pragma once
+// The main window together with the parts other subsystems build for it: the professional
+// view's paper with its labels, the paper and arrangement panels, the barcode record picker.
+// Each part is created on the window and connected to it here, so that the window and the
+// parts stay testable on their own and this file is the one place that knows them all.
+
+#include <filesystem>
+
+namespace kestrin {
+class Ui;
+}
+namespace kestrin::storage {
+class SettingsStore;
+}
+namespace kestrin::page {
+class PaperSheet;
+class 条码载入窗;
+}  // namespace kestrin::page
+namespace kestrin::print {
+class PaperPanel;
+class ArrangementPanel;
+}  // namespace kestrin::print
+
+namespace kestrin::shell {
+
+class 主视窗;
+
+struct WindowParts {
+    page::PaperSheet* sheet = nullptr;
+    print::PaperPanel* paperPanel = nullptr;
+    print::ArrangementPanel* arrangementPanel = nullptr;
+    page::条码载入窗* picker = nullptr;
+};
+
+// Call after 主视窗::start: the parts take the resolution, printer kind, arrangement and
+// picker headings the window read from the settings. dataFolder holds 记录资料. The store and
+// the ui must outlive the window; the parts are the window's children.
+WindowParts wireMainWindow(主视窗& window, storage::SettingsStore& store, Ui& ui, const std::filesystem::path& dataFolder);
+
+}  // namespace kestrin::shell
