@@ -24,6 +24,7 @@
 #include "storage/barcode_records.h"
 #include "storage/settings_store.h"
 #include "support/recording_ui.h"
+#include "support/recording_output.h"
 
 namespace kestrin::shell {
 namespace {
@@ -31,15 +32,7 @@ namespace {
 using platform::SkinButton;
 using platform::toPixels;
 
-class RecordingOutput : public platform::PrintOutput {
-public:
-    explicit RecordingOutput(RecordingSurface& surface) : surface_(surface) {}
-    PageSurface& surface() override { return surface_; }
-    bool finish(std::string&) override { return surface_.endDocument(); }
-
-private:
-    RecordingSurface& surface_;
-};
+using test::RecordingOutput;
 
 // The program as main() builds it, on a data folder given by KESTRIN_DATA_DIR, printing onto
 // a recording surface.

@@ -17,6 +17,7 @@
 #include "print/professional_print_panel.h"
 #include "print/quantity_panel.h"
 #include "support/recording_ui.h"
+#include "support/recording_output.h"
 
 namespace kestrin::print {
 namespace {
@@ -171,16 +172,7 @@ TEST(QuantityPanelGui, ButtonsStepAndMinusStopsAtOne) {
     EXPECT_EQ(panel.quantityBox()->text(), QStringLiteral("9999")) << "four digits at most";
 }
 
-// A print destination that records what is drawn.
-class RecordingOutput : public platform::PrintOutput {
-public:
-    explicit RecordingOutput(RecordingSurface& surface) : surface_(surface) {}
-    PageSurface& surface() override { return surface_; }
-    bool finish(std::string&) override { return surface_.endDocument(); }
-
-private:
-    RecordingSurface& surface_;
-};
+using test::RecordingOutput;
 
 class ProfessionalPrintGui : public ::testing::Test {
 protected:

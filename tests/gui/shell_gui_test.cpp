@@ -24,22 +24,14 @@
 #include "shell/password.h"
 #include "storage/settings_store.h"
 #include "support/recording_ui.h"
+#include "support/recording_output.h"
 
 namespace kestrin::shell {
 namespace {
 
 using platform::SkinButton;
 
-// A print output that keeps what was printed for the test to read.
-class RecordingOutput : public platform::PrintOutput {
-public:
-    explicit RecordingOutput(RecordingSurface& surface) : surface_(surface) {}
-    PageSurface& surface() override { return surface_; }
-    bool finish(std::string&) override { return surface_.endDocument(); }
-
-private:
-    RecordingSurface& surface_;
-};
+using test::RecordingOutput;
 
 // A data folder in a temporary place, optionally holding settings, and a window started on it.
 class ShellGui : public ::testing::Test {
