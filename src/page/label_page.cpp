@@ -16,6 +16,18 @@ std::optional<int> lowestFreeSubIndex(const std::map<int, Item>& items) {
     return std::nullopt;
 }
 
+// Adds an item at the lowest free sub-index, placed inside its label; nothing when all 50
+// sub-indices are taken.
+template <typename Item>
+std::optional<int> addItem(std::map<int, Item>& items, int left, int top) {
+    const auto j = lowestFreeSubIndex(items);
+    if (!j) return std::nullopt;
+    Item& item = items[*j];
+    item.left = left;
+    item.top = top;
+    return j;
+}
+
 }  // namespace
 
 bool isPassedOverIndex(int index) {
@@ -71,25 +83,11 @@ void LabelPage::删除所有标签(int index) {
 }
 
 std::optional<int> LabelPage::addTextItem(int labelIndex, int left, int top) {
-    if (!exists(labelIndex)) return std::nullopt;
-    auto& texts = label(labelIndex).texts;
-    const auto j = lowestFreeSubIndex(texts);
-    if (!j) return std::nullopt;
-    TextItem& item = texts[*j];
-    item.left = left;
-    item.top = top;
-    return j;
+    return exists(labelIndex) ? addItem(label(labelIndex).texts, left, top) : std::nullopt;
 }
 
 std::optional<int> LabelPage::addPictureItem(int labelIndex, int left, int top) {
-    if (!exists(labelIndex)) return std::nullopt;
-    auto& pictures = label(labelIndex).pictures;
-    const auto j = lowestFreeSubIndex(pictures);
-    if (!j) return std::nullopt;
-    PictureItem& item = pictures[*j];
-    item.left = left;
-    item.top = top;
-    return j;
+    return exists(labelIndex) ? addItem(label(labelIndex).pictures, left, top) : std::nullopt;
 }
 
 void LabelPage::deleteTextItem(int labelIndex, int subIndex) {
