@@ -39,8 +39,6 @@ page::Label labelForData(const BatchOptions& options, const BatchSettings& setti
     return label;
 }
 
-int singleLabelOrigin(int printerKind) { return printerKind == kPagePrinter ? kSimpleStartUnits * kArrangementUnit : 0; }
-
 ValueList readValueLines(std::string_view text) {
     ValueList list;
     std::size_t lineNumber = 0;

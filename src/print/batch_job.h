@@ -30,9 +30,6 @@ BatchSettings batchSettings(const std::vector<storage::SettingsEntry>& entries, 
 
 // A new label carrying the --data text, with the bar options given applied.
 page::Label labelForData(const BatchOptions& options, const BatchSettings& settings);
-// Where a single label stands on the page: the simple view's start for a page printer, the
-// page's corner for a label printer.
-int singleLabelOrigin(int printerKind);
 
 // A stored design made into a label exactly as the window recalls it, with the bar options
 // given applied; nothing when the design's label record cannot be read.

@@ -10,10 +10,6 @@
 
 namespace kestrin::print {
 
-// Where label 0 stands when printed once from the simple view on a page printer: the
-// arrangement's start boxes (in units of 15 twips) at their initial "20".
-constexpr int kSimpleStartUnits = 20;
-
 // The simple view lays its copies out within these fixed bounds, whatever paper the
 // professional view shows, with this gap between copies.
 constexpr int kSimpleSheetWidth = 12000;

@@ -66,9 +66,12 @@ int main(int argc, char** argv) {
         std::cerr << "cannot read " << argv[1] << "\n";
         return 2;
     }
-    const int base = print::singleLabelOrigin(settings.printerKind);
-    const auto x0 = static_cast<int>((Fixed4(base + label.handleLeft)).roundedQuotient(settings.resolution));
-    const auto y0 = static_cast<int>((Fixed4(base + label.handleTop)).roundedQuotient(settings.resolution));
+    const print::SimpleSheet::Slot first = print::SimpleSheet(print::unitsToTwips(settings.start.startLeft),
+                                                              print::unitsToTwips(settings.start.startTop),
+                                                              label.width, label.height, settings.printerKind)
+                                               .next();
+    const auto x0 = static_cast<int>((Fixed4(first.left + label.handleLeft)).roundedQuotient(settings.resolution));
+    const auto y0 = static_cast<int>((Fixed4(first.top + label.handleTop)).roundedQuotient(settings.resolution));
     const int row = y0 + static_cast<int>(Fixed4(label.barHeight).roundedQuotient(settings.resolution) / 2);
     const std::string expected = expectedDots(label);
 
