@@ -21,6 +21,7 @@ void RecordingSurface::setFont(const Font& font) {
 void RecordingSurface::setColour(Rgb colour) { ops_.emplace_back(DrawColour{colour}); }
 void RecordingSurface::setLineWidthDots(int dots) { ops_.emplace_back(DrawLineWidth{dots}); }
 void RecordingSurface::line(Point from, Point to) { ops_.emplace_back(DrawLine{from, to}); }
+void RecordingSurface::deviceDotLine(Point from, Point to) { ops_.emplace_back(DrawDeviceDotLine{from, to}); }
 void RecordingSurface::text(Point topLeft, std::string_view utf8) {
     ops_.emplace_back(DrawText{topLeft, std::string(utf8)});
 }
@@ -52,6 +53,7 @@ void RecordingSurface::replay(Surface& target) const {
                 else if constexpr (std::is_same_v<T, DrawColour>) target.setColour(o.colour);
                 else if constexpr (std::is_same_v<T, DrawLineWidth>) target.setLineWidthDots(o.dots);
                 else if constexpr (std::is_same_v<T, DrawLine>) target.line(o.from, o.to);
+                else if constexpr (std::is_same_v<T, DrawDeviceDotLine>) target.deviceDotLine(o.from, o.to);
                 else if constexpr (std::is_same_v<T, DrawText>) target.text(o.topLeft, o.text);
                 else if constexpr (std::is_same_v<T, DrawFill>) target.fillRect(o.rect, o.colour);
                 else if constexpr (std::is_same_v<T, DrawOutline>) target.outlineRect(o.rect);

@@ -14,14 +14,15 @@ struct DrawFont { Font font; };
 struct DrawColour { Rgb colour; };
 struct DrawLineWidth { int dots; };
 struct DrawLine { Point from, to; };
+struct DrawDeviceDotLine { Point from, to; };
 struct DrawText { Point topLeft; std::string text; };
 struct DrawFill { Rect rect; Rgb colour; };
 struct DrawOutline { Rect rect; };
 struct DrawPicture { Rect rect; std::string path; };
 struct DrawNewPage {};
 
-using DrawOp = std::variant<DrawFont, DrawColour, DrawLineWidth, DrawLine, DrawText, DrawFill,
-                            DrawOutline, DrawPicture, DrawNewPage>;
+using DrawOp = std::variant<DrawFont, DrawColour, DrawLineWidth, DrawLine, DrawDeviceDotLine, DrawText,
+                            DrawFill, DrawOutline, DrawPicture, DrawNewPage>;
 
 class RecordingSurface : public PageSurface {
 public:
@@ -36,6 +37,7 @@ public:
     void setColour(Rgb colour) override;
     void setLineWidthDots(int dots) override;
     void line(Point from, Point to) override;
+    void deviceDotLine(Point from, Point to) override;
     void text(Point topLeft, std::string_view utf8) override;
     Fixed4 textWidth(std::string_view utf8) override;
     void fillRect(const Rect& r, Rgb colour) override;

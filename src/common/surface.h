@@ -44,6 +44,9 @@ public:
     virtual void setColour(Rgb colour) = 0;
     virtual void setLineWidthDots(int dots) = 0;
     virtual void line(Point from, Point to) = 0;
+    // A line one dot of the output device wide, whatever the print resolution holds: a test
+    // print that looks for the true dot pitch must not be drawn with the pitch it questions.
+    virtual void deviceDotLine(Point from, Point to) = 0;
     // Text with its top-left corner at the point, in the current font and colour.
     virtual void text(Point topLeft, std::string_view utf8) = 0;
     virtual Fixed4 textWidth(std::string_view utf8) = 0;

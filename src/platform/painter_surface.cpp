@@ -54,6 +54,20 @@ void PainterSurface::line(Point from, Point to) {
     painter_.drawLine(toQPoint(from), toQPoint(to));
 }
 
+void PainterSurface::deviceDotLine(Point from, Point to) {
+    startPendingPage();
+    // A cosmetic pen is one device pixel wide whatever the painter's scale: one printer dot,
+    // one pixel of a PNG page. Without smoothing a raster page puts it in one pixel column.
+    QPen pen(colour_, 1);
+    pen.setCosmetic(true);
+    pen.setCapStyle(Qt::FlatCap);
+    painter_.save();
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setPen(pen);
+    painter_.drawLine(toQPoint(from), toQPoint(to));
+    painter_.restore();
+}
+
 void PainterSurface::text(Point topLeft, std::string_view utf8) {
     startPendingPage();
     painter_.setFont(font_);

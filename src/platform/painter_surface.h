@@ -24,6 +24,7 @@ public:
     void setColour(Rgb colour) override;
     void setLineWidthDots(int dots) override;
     void line(Point from, Point to) override;
+    void deviceDotLine(Point from, Point to) override;
     void text(Point topLeft, std::string_view utf8) override;
     Fixed4 textWidth(std::string_view utf8) override;
     void fillRect(const Rect& r, Rgb colour) override;

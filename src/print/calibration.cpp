@@ -17,12 +17,14 @@ struct Comb {
     int length;  // of each line, down from the row's top
 };
 
-// One row of one-dot lines on every second dot of the pitch, up to 3500 twips.
+// One row of lines on every second dot of the pitch, up to 3500 twips. Each line is one dot of
+// the device the page goes to, not the stored resolution wide: with a wrong resolution such
+// lines would overlap and hide the very row that matches the printer.
 void drawComb(Surface& page, Fixed4 pitch, Fixed4 top, Comb comb) {
     Fixed4 x = pitch * Fixed4(comb.from).roundedQuotient(pitch);
     while (x <= Fixed4(3500)) {
         x += pitch;
-        page.line({x, top}, {x, top + comb.length});
+        page.deviceDotLine({x, top}, {x, top + comb.length});
         x += pitch;
     }
 }
@@ -91,7 +93,6 @@ bool printCoarseCalibration(PageSurface& page) {
     font.bold = true;
     page.setFont(font);
     page.setColour(kBlack);
-    page.setLineWidthDots(1);
     int y = kFirstRowTop;
     for (const CoarseCode& c : coarseCodes()) {
         page.text({0, y + 45}, c.code);
@@ -111,7 +112,6 @@ bool printFineCalibration(PageSurface& page) {
     font.sizePoints = 9;
     page.setFont(font);
     page.setColour(kBlack);
-    page.setLineWidthDots(1);
     int y = kFirstRowTop;
     for (int n = 0; n < kFineCodeCount; ++n) {
         page.text({0, y + 15}, fineCode(n));

@@ -13,11 +13,11 @@ Fixed4 twips(const char* text) { return *Fixed4::parse(text); }
 
 
 // The comb lines of each row, keyed by the row's top, page by page.
-std::vector<std::map<std::int64_t, std::vector<DrawLine>>> combs(const RecordingSurface& s) {
-    std::vector<std::map<std::int64_t, std::vector<DrawLine>>> out(1);
+std::vector<std::map<std::int64_t, std::vector<DrawDeviceDotLine>>> combs(const RecordingSurface& s) {
+    std::vector<std::map<std::int64_t, std::vector<DrawDeviceDotLine>>> out(1);
     for (const auto& op : s.ops()) {
         if (std::holds_alternative<DrawNewPage>(op)) out.emplace_back();
-        if (const auto* l = std::get_if<DrawLine>(&op)) out.back()[l->from.y.raw()].push_back(*l);
+        if (const auto* l = std::get_if<DrawDeviceDotLine>(&op)) out.back()[l->from.y.raw()].push_back(*l);
     }
     return out;
 }
@@ -100,8 +100,7 @@ TEST(CalibrationPages, CoarsePageIsNineCombsOnOnePage) {
     font.bold = true;
     ASSERT_EQ(s.all<DrawFont>().size(), 1u);
     EXPECT_EQ(s.all<DrawFont>()[0].font, font);
-    ASSERT_EQ(s.all<DrawLineWidth>().size(), 1u);
-    EXPECT_EQ(s.all<DrawLineWidth>()[0].dots, 1);
+    EXPECT_TRUE(s.all<DrawLine>().empty()) << "no comb line takes its width from the resolution";
 
     const auto rows = combs(s);
     ASSERT_EQ(rows.size(), 1u);
