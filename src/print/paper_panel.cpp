@@ -12,6 +12,7 @@
 #include "platform/skin.h"
 #include "platform/skin_button.h"
 #include "print/arrangement.h"
+#include "print/print_job.h"
 
 namespace kestrin::print {
 namespace {
@@ -28,6 +29,7 @@ constexpr QRect kSizeOption[kPaperSizeCount] = {{57, 60, 36, 16}, {57, 78, 36, 1
 constexpr QRect kDirectionOption[2] = {{57, 30, 44, 24}, {101, 30, 44, 24}};
 constexpr QRect kPreview{160, 34, 66, 80};
 constexpr int kCopiesTop = 128;
+constexpr int kCopiesDigits = 3;  // kMostCopies at most
 
 QRegularExpressionValidator* digitsOnly(QObject* parent) {
     return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), parent);
@@ -77,6 +79,7 @@ PaperPanel::PaperPanel(platform::HintBinder& hints, QWidget* parent) : QWidget(p
 
     列印份数_ = new CopiesBox(QStringLiteral("1"), this);
     列印份数_->setObjectName(QStringLiteral("列印份数"));
+    列印份数_->setMaxLength(kCopiesDigits);
     列印份数_->setValidator(digitsOnly(列印份数_));
     列印份数_->setAlignment(Qt::AlignCenter);
     列印份数_->setGeometry(80, kCopiesTop, 52, 26);
@@ -125,7 +128,7 @@ void PaperPanel::chooseDirection(Direction direction) {
 }
 
 void PaperPanel::stepCopies(int button) {
-    列印份数_->setText(QString::number(印量加减(copies(), button)));
+    列印份数_->setText(QString::number(std::min(印量加减(copies(), button), kMostCopies)));
 }
 
 void PaperPanel::paintEvent(QPaintEvent*) {

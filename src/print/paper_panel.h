@@ -26,7 +26,7 @@ public:
     int sizeIndex() const { return sizeIndex_; }
     Direction direction() const { return direction_; }
     PaperSize paperSize() const { return print::paperSize(sizeIndex_, direction_); }
-    // 列印份数 as a number (an empty box counts as 0).
+    // 列印份数 as a number, 999 at most (an empty box counts as 0). Both views' prints read it.
     int copies() const;
 
     // Opens with its left edge at x (pixels in the parent) and its top 600 twips down, in front.

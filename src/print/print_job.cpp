@@ -24,6 +24,9 @@ void printPictures(Surface& page, const page::Label& label, Fixed4 bx, Fixed4 by
     }
 }
 
+// An empty or zero box still prints each label once.
+int copiesToPrint(const PrintSettings& settings) { return std::clamp(settings.copies, 1, kMostCopies); }
+
 }  // namespace
 
 void 喷墨列印(Surface& page, page::Label& label, Fixed4 resolution, Fixed4 bx, Fixed4 by) {
@@ -80,7 +83,7 @@ SimpleSheet::Slot SimpleSheet::next() {
 
 bool simplePrint(PageSurface& page, page::Label& label, int quantity, const ArrangementValues& start,
                  const PrintSettings& settings) {
-    const int total = quantity < 1 ? 0 : quantity * std::max(settings.copies, 1);
+    const int total = quantity < 1 ? 0 : quantity * copiesToPrint(settings);
     SimpleSheet sheet(unitsToTwips(start.startLeft), unitsToTwips(start.startTop), label.width, label.height,
                       settings.printerKind);
     for (int n = 0; n < total; ++n) {
@@ -92,7 +95,7 @@ bool simplePrint(PageSurface& page, page::Label& label, int quantity, const Arra
 }
 
 bool professionalPrint(PageSurface& page, page::LabelPage& labels, const PrintSettings& settings) {
-    const int copies = std::max(settings.copies, 1);
+    const int copies = copiesToPrint(settings);
     const std::vector<int> present = labels.pageLabels();
     bool pageUsed = false;
     const auto startPageIfUsed = [&] {

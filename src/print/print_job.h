@@ -16,13 +16,16 @@ constexpr int kSimpleSheetWidth = 12000;
 constexpr int kSimpleSheetHeight = 16700;
 constexpr int kSimpleGap = 20;
 
+// 列印份数 holds 1 to 999: a typing slip must not queue millions of pages.
+constexpr int kMostCopies = 999;
+
 constexpr int kPagePrinter = 0;
 constexpr int kLabelPrinter = 1;
 
 struct PrintSettings {
     Fixed4 resolution;            // 列印解析度
     int printerKind = kPagePrinter;  // 印表装置
-    int copies = 1;               // 列印份数: each label printed this many times in turn
+    int copies = 1;               // 列印份数: each label printed this many times in turn, both views
 };
 
 // Prints one label with its top-left corner at (bx, by): background, frame, text items,

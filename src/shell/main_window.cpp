@@ -510,7 +510,7 @@ void 主视窗::确定列印() {
     // Nothing to print: no document, and no fallback PDF to tell the user about.
     if (quantity >= 1) {
         platform::PrintDestination destination = openDestination_();
-        const print::PrintSettings printSettings{settings_.resolution, settings_.printerKind, 1};
+        const print::PrintSettings printSettings{settings_.resolution, settings_.printerKind, copies_ ? copies_() : 1};
         print::simplePrint(destination.output->surface(), page_.label(page::kSimpleLabel), quantity,
                            settings_.arrangement, printSettings);
         platform::finishPrint(destination, *ui_);

@@ -86,7 +86,7 @@ public:
     // Places the professional view's paper in its frame (the connected rule, or an A4 sheet)
     // and ranges the scroll bars.
     void 纸张调整();
-    // The simple view's print: label 0 列印数量 times over the sheet.
+    // The simple view's print: label 0 列印数量 times over the sheet, each 列印份数 times.
     void 确定列印();
     // F1: the print of the current view.
     void printCurrentView();
@@ -102,6 +102,8 @@ public:
     QWidget* panel(PanelSlot slot) const;
     // Replaces the built-in quantity box: the panel and how to read its quantity.
     void replaceQuantityPanel(QWidget* panel, std::function<int()> quantity);
+    // How to read 列印份数, which the simple view's print obeys as the professional one does.
+    void setCopies(std::function<int()> copies) { copies_ = std::move(copies); }
     // What 确定列印_V and F1 in the professional view do.
     void setProfessionalPrint(std::function<void()> print) { professionalPrint_ = std::move(print); }
     // Where prints go; by default the default printer or a PDF the user is told about.
@@ -190,6 +192,7 @@ private:
     page::LabelPicture* 条码签0_ = nullptr;
     page::条码输入区* 条码输入区_ = nullptr;
     std::function<int()> quantity_;
+    std::function<int()> copies_;
     QLabel* 说明提示_ = nullptr;
     QLabel* 说明提示2_ = nullptr;
     platform::SkinButton* 版本按钮_ = nullptr;

@@ -117,6 +117,7 @@ WindowParts wireMainWindow(主视窗& window, storage::SettingsStore& store, Ui&
     parts.picker = buildPicker(window, store, ui, dataFolder);
 
     print::PaperPanel* paper = parts.paperPanel;
+    window.setCopies([paper] { return paper->copies(); });
     window.setProfessionalPrint([&window, &ui, paper] {
         const print::PrintSettings settings{window.resolution(), window.printerKind(), paper->copies()};
         print::确定列印_V(window.labelPage(), settings, ui, [&window](Fixed4) { return window.openPrintDestination(); });

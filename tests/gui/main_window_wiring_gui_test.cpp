@@ -185,6 +185,22 @@ TEST_F(WiredWindowGui, StoredArrangementFillsThePanelAndStartsTheSimplePrint) {
     EXPECT_EQ(printedLabels(), std::vector<std::string>{"3600@900,1050"});
 }
 
+TEST_F(WiredWindowGui, CopiesCountTheSameInBothViews) {
+    startProgram();
+    parts.paperPanel->copiesBox()->setText(QStringLiteral("2"));
+    button(QStringLiteral("确定列印")).click();
+    ASSERT_TRUE(printed.ended());
+    EXPECT_EQ(printedLabels(), (std::vector<std::string>{"3600@300,300", "3600@3920,300"}));
+
+    printed.clear();
+    toProfessionalView();
+    addLabelAt({300, 80});
+    QTest::mouseClick(window.toolbarButton(ToolbarButton::确定列印_V), Qt::LeftButton);
+    ASSERT_TRUE(printed.ended());
+    EXPECT_EQ(printedLabels().size(), 2u);
+    EXPECT_EQ(printed.all<DrawNewPage>().size(), 1u);
+}
+
 TEST_F(WiredWindowGui, PaperPanelReshapesThePaperAndEveryPanelClosesTogether) {
     startProgram();
     toProfessionalView();

@@ -154,6 +154,20 @@ TEST(PaperPanelGui, SizeAndDirectionChangeThePaperAtOnce) {
     EXPECT_EQ(panel.copies(), 1);
 }
 
+TEST(PaperPanelGui, CopiesStopAt999HoweverTheyAreEntered) {
+    platform::HintBinder hints;
+    PaperPanel panel(hints, nullptr);
+    QLineEdit& box = *panel.copiesBox();
+    box.selectAll();
+    QTest::keyClicks(&box, QStringLiteral("99999999"));
+    EXPECT_EQ(box.text(), QStringLiteral("999"));
+    EXPECT_EQ(panel.copies(), 999);
+    QTest::mouseClick(panel.findChild<SkinButton*>(QStringLiteral("份数按钮0")), Qt::LeftButton);
+    EXPECT_EQ(panel.copies(), 999);
+    box.setText(QStringLiteral("12345"));  // as a paste would
+    EXPECT_EQ(panel.copies(), 123);
+}
+
 TEST(QuantityPanelGui, ButtonsStepAndMinusStopsAtOne) {
     platform::HintBinder hints;
     QuantityPanel panel(hints, nullptr);

@@ -198,5 +198,18 @@ TEST_F(ProfessionalFixture, CopiesAndAnEmptyPage) {
     EXPECT_TRUE(empty.ended());
 }
 
+TEST_F(ProfessionalFixture, CopiesRunFromOneTo999InBothViews) {
+    place(1, 120, 60);
+    struct Case { int asked; std::size_t pages; };
+    for (const Case c : {Case{0, 1}, Case{999, 999}, Case{1000, 999}}) {
+        RecordingSurface professional;
+        professionalPrint(professional, labels, {kRes, kLabelPrinter, c.asked});
+        EXPECT_EQ(pages(professional).size(), c.pages) << c.asked;
+        RecordingSurface simple;
+        simplePrint(simple, labels.label(1), 1, {}, {kRes, kLabelPrinter, c.asked});
+        EXPECT_EQ(pages(simple).size(), c.pages) << c.asked;
+    }
+}
+
 }  // namespace
 }  // namespace kestrin::print
