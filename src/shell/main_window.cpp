@@ -194,6 +194,8 @@ void 主视窗::buildToolbar() {
 }
 
 void 主视窗::buildTimers() {
+    // Children, so that whoever drives the window (the tests) can see what is still to come.
+    for (QTimer* timer : {&排列视窗位置_, &视窗展开_, &视窗缩关_, &视窗放大_}) timer->setParent(this);
     排列视窗位置_.setObjectName(QStringLiteral("排列视窗位置"));
     排列视窗位置_.setInterval(50);
     排列视窗位置_.setSingleShot(true);

@@ -15,7 +15,10 @@ namespace {
 namespace skin = platform::skin;
 using platform::toPixels;
 
-void configure(QTimer& timer, int interval, bool single) {
+// Named children of the window, so that tests can tell what it is waiting for.
+void configure(QTimer& timer, QObject* window, const char* name, int interval, bool single) {
+    timer.setParent(window);
+    timer.setObjectName(QString::fromUtf8(name));
     timer.setInterval(interval);
     timer.setSingleShot(single);
 }
@@ -25,10 +28,10 @@ void configure(QTimer& timer, int interval, bool single) {
 NoticeWindow::NoticeWindow(Ui& ui) : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), ui_(ui) {
     setObjectName(QStringLiteral("提示视窗"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    configure(展开提示_, 50, true);
-    configure(视窗展开_, 10, false);
-    configure(等待_, 1000, true);
-    configure(视窗缩关_, 20, false);
+    configure(展开提示_, this, "展开提示", 50, true);
+    configure(视窗展开_, this, "视窗展开", 10, false);
+    configure(等待_, this, "等待", 1000, true);
+    configure(视窗缩关_, this, "视窗缩关", 20, false);
     connect(&展开提示_, &QTimer::timeout, this, &NoticeWindow::展开提示);
     connect(&视窗展开_, &QTimer::timeout, this, &NoticeWindow::expandTick);
     connect(&等待_, &QTimer::timeout, this, [this] { 视窗缩关_.start(); });

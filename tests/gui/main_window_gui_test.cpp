@@ -98,9 +98,10 @@ TEST_F(MainWindowGui, EnterHidesThePanelAndAClickOnTheLabelBringsItBackWithAllSe
     QTest::mouseClick(&picture(), Qt::LeftButton, {}, QPoint(200, 50));
     EXPECT_TRUE(window.barcodeInputPanel()->isVisible());
     EXPECT_EQ(window.barcodeInputPanel()->tag(), 0);
-    QTest::qWait(1);  // the selection follows the focus on the next turn of the event loop
-    // Reopened, the box shows the label's data, which is kept in capitals.
-    EXPECT_EQ(dataBox().selectedText(), QStringLiteral("K9"));
+    // Reopened, the box shows the label's data, which is kept in capitals; the selection
+    // follows the focus on a later turn of the event loop.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dataBox().selectedText() == QStringLiteral("K9"); }, 1000))
+        << dataBox().selectedText().toStdString();
 }
 
 TEST_F(MainWindowGui, AdjustButtonsStepWithinTheirLimitsAndRedraw) {

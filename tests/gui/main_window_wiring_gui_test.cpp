@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "common/recording_surface.h"
@@ -56,7 +57,10 @@ protected:
         parts = wireMainWindow(window, *store, ui, base);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        QTest::qWait(120);  // the deferred start-up
+        // The deferred start-up, 50 ms after the start, lays out the saved view.
+        const auto* deferred = window.findChild<QTimer*>(QStringLiteral("排列视窗位置"));
+        ASSERT_NE(deferred, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([deferred] { return !deferred->isActive(); }, 5000));
     }
     void toProfessionalView() {
         QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);

@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "common/recording_surface.h"
@@ -59,7 +61,10 @@ protected:
         window.start(store(), ui);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        QTest::qWait(120);  // the deferred start-up runs 50 ms after the start
+        // The deferred start-up, 50 ms after the start, lays out the saved view.
+        const auto* deferred = window.findChild<QTimer*>(QStringLiteral("排列视窗位置"));
+        ASSERT_NE(deferred, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([deferred] { return !deferred->isActive(); }, 5000));
     }
     SkinButton& button(const QString& name) {
         auto* b = window.findChild<SkinButton*>(name);
@@ -89,15 +94,29 @@ protected:
     主视窗 window;
 };
 
-TEST_F(ShellGui, FirstStartMakesTheDataFoldersAndShowsTheSimpleView) {
-    qputenv("KESTRIN_DATA_DIR", folder.path().toUtf8());
-    const QString base = platform::dataBaseFolder(QStringLiteral("/nowhere"));
-    qunsetenv("KESTRIN_DATA_DIR");
-    EXPECT_EQ(base, folder.path());
-    EXPECT_FALSE(QDir(folder.path()).exists(QStringLiteral("记录资料")));
+// The program itself on an empty data folder, as a user's first start: main() makes the folders.
+TEST(FirstStart, TheProgramMakesTheDataFoldersAndShowsItsWindow) {
+    QTemporaryDir data;
+    QTemporaryDir runtime;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KESTRIN_DATA_DIR"), data.path());
+    env.insert(QStringLiteral("KESTRIN_STARTUP_PROBE"), QStringLiteral("1"));  // "shown", then it ends
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());  // a single-instance lock of its own
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QString::fromUtf8(KESTRIN_PROGRAM), QStringList());
+    // A message box at the start would hold the window back and the program with it.
+    ASSERT_TRUE(program.waitForFinished(60000)) << "the program did not show its window and end";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    EXPECT_TRUE(program.readAllStandardOutput().startsWith("shown\n"));
+    EXPECT_TRUE(QDir(data.path()).exists(QStringLiteral("记录资料")));
+    EXPECT_TRUE(QDir(data.path()).exists(QStringLiteral("图形资料")));
+}
+
+TEST_F(ShellGui, AFreshStartShowsTheSimpleView) {
     startWindow();
-    EXPECT_TRUE(QDir(folder.path()).exists(QStringLiteral("记录资料")));
-    EXPECT_TRUE(QDir(folder.path()).exists(QStringLiteral("图形资料")));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Kestrin Vorlana"));
     EXPECT_EQ(window.viewName(), "简易版");
     EXPECT_EQ(twips(window.size()), QSize(6000, 7470));
@@ -107,6 +126,14 @@ TEST_F(ShellGui, FirstStartMakesTheDataFoldersAndShowsTheSimpleView) {
     EXPECT_FALSE(button(QStringLiteral("视窗按钮1")).isVisible());
     EXPECT_FALSE(button(QStringLiteral("条码管理")).isVisible());
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(DataFolders, TheEnvironmentNamesTheDataFolderForTests) {
+    QTemporaryDir folder;
+    qputenv("KESTRIN_DATA_DIR", folder.path().toUtf8());
+    const QString base = platform::dataBaseFolder(QStringLiteral("/nowhere"));
+    qunsetenv("KESTRIN_DATA_DIR");
+    EXPECT_EQ(base, folder.path());
 }
 
 TEST(DataFolders, AProgramFolderThatCannotBeWrittenSendsTheDataToTheUsersFolder) {
@@ -159,8 +186,9 @@ TEST_F(ShellGui, SavedMaximisedStateStartsMaximisedInTheProfessionalView) {
     startWindow();
     EXPECT_TRUE(window.isMaximized());
     EXPECT_EQ(window.viewName(), "专业版");
-    QTest::qWait(250);  // 视窗放大 lays the skin out once the window is visible
-    EXPECT_EQ(window.paperFrame()->width(), window.width() - 4);
+    // 视窗放大 lays the skin out once the window is visible.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.paperFrame()->width() == window.width() - 4; }, 5000))
+        << window.paperFrame()->width() << " in " << window.width();
 }
 
 TEST_F(ShellGui, SavedSimpleViewAndAWrongShapeLeaveTheDefaults) {
@@ -195,9 +223,7 @@ TEST_F(ShellGui, ViewButtonAnimatesToTheOtherViewAndBack) {
     QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() > 460; }, 500));
     QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() == 400; }, 2000));
-    QTest::qWait(60);
-    EXPECT_EQ(window.viewName(), "简易版");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() == 400 && window.viewName() == "简易版"; }, 2000));
     EXPECT_EQ(twips(window.size()), QSize(6000, 7470));
     EXPECT_TRUE(window.panel(PanelSlot::列印数量窗)->isVisible());
 }
@@ -374,8 +400,11 @@ TEST_F(ShellGui, PanelCloseButtonHidesOnlyItsPanelInTheSimpleView) {
 TEST(NoticeWindowGui, GrowsBeepsOnceWaitsAndShrinksAway) {
     test::RecordingUi ui;
     NoticeWindow notice(ui);
+    const auto timer = [&notice](const char* name) { return notice.findChild<QTimer*>(QString::fromUtf8(name)); };
+    QTimer* start = timer("展开提示");
+    ASSERT_NE(start, nullptr);
     notice.request(0);
-    QTest::qWait(100);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !start->isActive(); }, 1000));
     EXPECT_FALSE(notice.isVisible());
 
     notice.request(static_cast<int>(Notice::完成记录));
@@ -383,8 +412,10 @@ TEST(NoticeWindowGui, GrowsBeepsOnceWaitsAndShrinksAway) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return ui.beeps == 1; }, 1000));
     EXPECT_EQ(notice.sizeInTwips(), kNoticePicture);
     EXPECT_EQ(notice.tag(), 3);
-    QTest::qWait(500);
-    EXPECT_TRUE(notice.isVisible());  // still waiting its second
+    QTimer* wait = timer("等待");
+    ASSERT_NE(wait, nullptr);
+    EXPECT_TRUE(wait->isActive()) << "it waits its second before it shrinks";
+    EXPECT_EQ(wait->interval(), 1000);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !notice.isVisible(); }, 2000));
     EXPECT_EQ(notice.tag(), 0);
     EXPECT_EQ(notice.sizeInTwips(), kNoticeIdle);
