@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang libsodium-dev
-  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-base-dev-tools libgl-dev libwmf-dev
+  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-base-dev-tools qt6-translations-l10n libgl-dev libwmf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk fonts-dejavu-core
   zbar-tools poppler-utils xvfb xauth imagemagick
