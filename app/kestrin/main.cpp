@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "platform/data_folders.h"
+#include "platform/qt_translations.h"
 #include "platform/qt_ui.h"
 #include "platform/single_instance.h"
 #include "platform/skin.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     const kestrin::platform::SingleInstance instance(QStringLiteral("kestrin-vorlana"));
     if (instance.anotherIsRunning()) return 0;
 
+    kestrin::platform::installQtTranslations(app);
     kestrin::platform::skin::applyTo(app);
     const QString base = kestrin::platform::dataBaseFolder(QApplication::applicationDirPath());
     kestrin::platform::createDataFolders(base);

@@ -541,9 +541,35 @@ void 主视窗::openLogin() {
     resize(LoginPanel::pictureSize());
     关离功能_->hide();
     登入密码窗_->open(settings_.password);
+    shutAwayBehindLogin();
+}
+
+// The panel covers the rest of the window, but covering keeps out neither the keyboard (Tab to
+// a covered button, then Space) nor a window manager that maximises or resizes the window and
+// so uncovers it. Everything else is disabled and the window's size is held.
+void 主视窗::shutAwayBehindLogin() {
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        // One disabled for reasons of its own stays so afterwards.
+        if (child == 登入密码窗_ || !child->isEnabled()) continue;
+        child->setEnabled(false);
+        shutAway_.emplace_back(child);
+    }
+    minimumBeforeLogin_ = minimumSize();
+    maximumBeforeLogin_ = maximumSize();
+    setFixedSize(size());
+}
+
+void 主视窗::bringBackFromLogin() {
+    for (const QPointer<QWidget>& child : shutAway_) {
+        if (child) child->setEnabled(true);
+    }
+    shutAway_.clear();
+    setMinimumSize(minimumBeforeLogin_);
+    setMaximumSize(maximumBeforeLogin_);
 }
 
 void 主视窗::loginOpened() {
+    bringBackFromLogin();
     关离功能_->show();
     resize(sizeBeforeLogin_);
     视窗底图排列();
@@ -613,6 +639,15 @@ void 主视窗::closeEvent(QCloseEvent* event) {
     // The close button and a close asked for by the system (window manager, log-out) save alike.
     saveWindowSize();
     event->accept();
+}
+
+void 主视窗::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // A maximise (or full screen) asked for by the window manager would uncover the window
+    // around the login panel: refused while the panel is shown.
+    constexpr Qt::WindowStates kUncovering = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() != QEvent::WindowStateChange || !登入密码窗_->isVisible()) return;
+    if (windowState() & kUncovering) setWindowState(windowState() & ~kUncovering);
 }
 
 void 主视窗::placeToolbar(int x, int y) {

@@ -10,6 +10,7 @@
 // its toolbar buttons do nothing.
 
 #include <QPoint>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -153,6 +154,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildTitleStrip();
@@ -166,6 +168,8 @@ private:
     void switchView();
     void openLogin();
     void loginOpened();
+    void shutAwayBehindLogin();
+    void bringBackFromLogin();
     void openBarcodeInput(int labelIndex);
     void placePaper();
     void scrollPaper();
@@ -213,6 +217,9 @@ private:
     QTimer 视窗缩关_;
     QTimer 视窗放大_;
     QSize sizeBeforeLogin_;  // given back when the login panel opens the window
+    QSize minimumBeforeLogin_;
+    QSize maximumBeforeLogin_;
+    std::vector<QPointer<QWidget>> shutAway_;  // disabled while the login panel is shown
     WindowSize animated_;  // the animation's size in twips, free of pixel rounding
 
     QPoint dragStart_;     // pointer at the press, global pixels minus the window's corner

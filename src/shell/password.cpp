@@ -1,12 +1,12 @@
 #include "shell/password.h"
 
-#include <optional>
-#include <random>
+#include <sodium.h>
 
 namespace kestrin::shell {
 namespace {
 
-constexpr std::string_view kPrefix = "h1$";
+// The form earlier builds wrote; read, never written.
+constexpr std::string_view kSha256Prefix = "h1$";
 
 constexpr std::array<std::uint32_t, 64> kRoundConstants{
     0x428a2f98, 0x71374491, 0xb5c0fbcf, 0xe9b5dba5, 0x3956c25b, 0x59f111f1, 0x923f82a4, 0xab1c5ed5,
@@ -81,6 +81,22 @@ bool sameText(std::string_view a, std::string_view b) {
     return diff == 0;
 }
 
+// rest: what follows "h1$", the salt in hex, "$" and the digest in hex.
+bool sha256Matches(std::string_view rest, std::string_view typed) {
+    const std::size_t split = rest.find('$');
+    if (split == std::string_view::npos) return false;
+    const auto salt = fromHex(rest.substr(0, split));
+    const std::string_view hash = rest.substr(split + 1);
+    if (!salt || hash.size() != 64) return false;
+    return sameText(digestHex(*salt, typed), hash);
+}
+
+bool sodiumReady() {
+    // sodium_init may be called again and again, but once is enough; it is safe from any thread.
+    static const bool ready = sodium_init() >= 0;
+    return ready;
+}
+
 }  // namespace
 
 Sha256Digest sha256(std::string_view bytes) {
@@ -112,29 +128,24 @@ std::string toHex(std::string_view bytes) {
     return out;
 }
 
-std::string makeStoredPassword(std::string_view password, std::string_view salt) {
-    return std::string(kPrefix) + toHex(salt) + "$" + digestHex(salt, password);
-}
-
-std::string makeStoredPassword(std::string_view password) {
-    if (password.empty()) return {};
-    std::random_device random;
-    std::string salt;
-    for (std::size_t i = 0; i < kPasswordSaltBytes; ++i) salt.push_back(static_cast<char>(random() & 0xff));
-    return makeStoredPassword(password, salt);
+std::optional<std::string> makeStoredPassword(std::string_view password) {
+    if (password.empty()) return std::string();
+    if (!sodiumReady()) return std::nullopt;
+    std::array<char, crypto_pwhash_STRBYTES> out{};
+    if (crypto_pwhash_str(out.data(), password.data(), password.size(), kPasswordPasses, kPasswordMemoryBytes) != 0) {
+        return std::nullopt;
+    }
+    return std::string(out.data());
 }
 
 bool isPasswordSet(std::string_view stored) { return !stored.empty(); }
 
 bool passwordMatches(std::string_view stored, std::string_view typed) {
-    if (!stored.starts_with(kPrefix)) return false;
-    const std::string_view rest = stored.substr(kPrefix.size());
-    const std::size_t split = rest.find('$');
-    if (split == std::string_view::npos) return false;
-    const auto salt = fromHex(rest.substr(0, split));
-    const std::string_view hash = rest.substr(split + 1);
-    if (!salt || hash.size() != 64) return false;
-    return sameText(digestHex(*salt, typed), hash);
+    if (stored.starts_with(kSha256Prefix)) return sha256Matches(stored.substr(kSha256Prefix.size()), typed);
+    if (!stored.starts_with(crypto_pwhash_STRPREFIX) || stored.size() >= crypto_pwhash_STRBYTES) return false;
+    if (!sodiumReady()) return false;
+    const std::string terminated(stored);
+    return crypto_pwhash_str_verify(terminated.c_str(), typed.data(), typed.size()) == 0;
 }
 
 }  // namespace kestrin::shell

@@ -20,7 +20,9 @@
 #include "platform/skin_button.h"
 #include "print/arrangement_panel.h"
 #include "print/paper_panel.h"
+#include "shell/login_panel.h"
 #include "shell/main_window.h"
+#include "shell/password.h"
 #include "shell/wired_window.h"
 #include "storage/barcode_records.h"
 #include "storage/settings_store.h"
@@ -284,6 +286,104 @@ TEST_F(WiredWindowGui, F1PrintsTheViewShown) {
     ASSERT_TRUE(professional.ended());
     EXPECT_EQ(labelsOn(professional), (std::vector<std::string>{"3600@2940,2940", "3600@1440,1440"})) << "index order";
 }
+
+// The program started with a password stored and the window saved in one view or the other.
+class LockedProgramGui : public WiredWindowGui, public ::testing::WithParamInterface<const char*> {
+protected:
+    void startLocked() {
+        {
+            storage::SettingsStore settings(base, ui);
+            settings.读取设定();
+            ASSERT_TRUE(settings.写入设定("主视窗大小", GetParam()));
+            ASSERT_TRUE(settings.写入设定("使用密码", makeStoredPassword("Pw9").value()));
+        }
+        startProgram();
+        window.setPrintDestination([this] {
+            ++destinationsOpened;
+            platform::PrintDestination d;
+            d.output = std::make_unique<RecordingOutput>(printed);
+            return d;
+        });
+        ASSERT_TRUE(window.loginPanel()->isVisible());
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    // Which of the window's widgets are shown.
+    std::vector<bool> shown() const {
+        std::vector<bool> out;
+        for (const QWidget* w : window.findChildren<QWidget*>()) out.push_back(w->isVisible());
+        return out;
+    }
+    // What the keys and a window manager could set off: a print (or PDF), a view switch, a
+    // panel opened or closed, typed data, a window no longer the panel's size.
+    void expectNothingHappened(const std::vector<bool>& shownBefore, const std::string& view, int viewTag) {
+        EXPECT_EQ(destinationsOpened, 0);
+        EXPECT_TRUE(printed.ops().empty());
+        EXPECT_EQ(window.viewName(), view);
+        EXPECT_EQ(window.viewTag(), viewTag);
+        EXPECT_EQ(shown(), shownBefore);
+        EXPECT_EQ(window.label(page::kSimpleLabel).data, "");
+        EXPECT_EQ(window.size(), LoginPanel::pictureSize());
+        EXPECT_TRUE(window.loginPanel()->isVisible());
+        EXPECT_TRUE(ui.messages.empty());
+    }
+
+    int destinationsOpened = 0;
+};
+
+TEST_P(LockedProgramGui, OnlyTheLoginPanelCanBeReachedUntilThePasswordIsTyped) {
+    startLocked();
+    LoginPanel& login = *window.loginPanel();
+    QLineEdit* box = login.passwordBox();
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    const std::vector<bool> shownBefore = shown();
+    const std::string view = window.viewName();
+    const int viewTag = window.viewTag();
+
+    // The Tab chain from the password box round to it again stays in the panel.
+    std::vector<QWidget*> stops{box};
+    for (int tabs = 0; tabs < 100; ++tabs) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* at = QApplication::focusWidget();
+        if (!at || at == box) break;
+        stops.push_back(at);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), box) << "the Tab chain never came back to the password box";
+    for (QWidget* at : stops) EXPECT_TRUE(login.isAncestorOf(at)) << at->objectName().toStdString();
+    // Each stop pressed with Space and Enter and asked for a print.
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> presses[] = {
+        {Qt::Key_Space, Qt::NoModifier}, {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_F1, Qt::NoModifier},
+        {Qt::Key_P, Qt::ControlModifier}};
+    for (QWidget* at : stops) {
+        for (const auto& [key, modifiers] : presses) {
+            at->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(at, key, modifiers);
+        }
+    }
+    expectNothingHappened(shownBefore, view, viewTag);
+
+    // A window manager's maximise or full screen would uncover the window around the panel.
+    window.showMaximized();
+    QCoreApplication::processEvents();
+    window.setWindowState(Qt::WindowFullScreen);
+    QCoreApplication::processEvents();
+    expectNothingHappened(shownBefore, view, viewTag);
+    EXPECT_EQ(login.geometry(), window.rect());
+
+    // The password gives everything back.
+    box->clear();
+    QTest::keyClicks(box, QStringLiteral("Pw9"));
+    ASSERT_FALSE(login.isVisible());
+    EXPECT_TRUE(button(QStringLiteral("版本按钮")).isEnabled());
+    EXPECT_TRUE(window.barcodeInputPanel()->dataBox()->isEnabled());
+    const QSize opened = window.size();
+    EXPECT_NE(opened, LoginPanel::pictureSize());
+    window.resize(opened + QSize(10, 10));
+    EXPECT_EQ(window.size(), opened + QSize(10, 10)) << "the size is no longer held";
+}
+
+INSTANTIATE_TEST_SUITE_P(SavedView, LockedProgramGui,
+                         ::testing::Values("0 0 0 0 6000 7470", "1 0 0 0 12090 7470"));
 
 // Not a check: with KESTRIN_SCREENSHOTS set to a folder, saves the simple view with the record
 // picker open over its panels.

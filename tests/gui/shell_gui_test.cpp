@@ -290,7 +290,7 @@ TEST_F(ShellGui, AQuantityOfNothingPrintsNothing) {
 }
 
 TEST_F(ShellGui, LoginOpensExactlyWhenTheTypedTextIsThePassword) {
-    save("使用密码", makeStoredPassword("Ab1"));
+    save("使用密码", makeStoredPassword("Ab1").value());
     startWindow();
     LoginPanel& login = *window.loginPanel();
     ASSERT_TRUE(login.isVisible());
@@ -434,7 +434,7 @@ TEST_F(ShellGui, Screenshots) {
     pointer(QEvent::MouseMove, {8500, 200}, Qt::NoButton, Qt::NoButton);
     ASSERT_TRUE(window.grab().save(QDir(out).filePath(QStringLiteral("shell-professional.png"))));
 
-    save("使用密码", makeStoredPassword("x"));
+    save("使用密码", makeStoredPassword("x").value());
     主视窗 locked;
     locked.start(store(), ui);
     locked.show();
