@@ -133,6 +133,7 @@ QWidget* 条码载入窗::buildChoiceRows() {
         grid->addWidget(buildCaption(k), row, 0);
         auto* choice = new QComboBox(rows);
         choice->setObjectName(QStringLiteral("记录选项%1").arg(k));
+        说明_[k]->setBuddy(choice);  // the caption names the choice for a screen reader
         choice->setFixedHeight(kRowHeight);
         choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         choice->setMinimumContentsLength(4);
@@ -190,6 +191,8 @@ void 条码载入窗::showHeadings() {
         说明2_[k]->setVisible(h.visible[k]);
         if (记录选项_[k]) 记录选项_[k]->setVisible(h.visible[k]);
     }
+    // A list view takes no name from a caption's buddy.
+    筛选项0_->setAccessibleName(说明_[0]->text());
     setFixedHeight(sizeHint().height());
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Hover hints: when the pointer enters a bound control, its hint text is announced so that the
 // window can write it into its hint line. A hint is a function because some depend on the
-// control's state (a check box names what a click would do).
+// control's state (a check box names what a click would do). A bound control without a
+// caption takes its hint as its accessible name.
 
 #include <QHash>
 #include <QObject>
@@ -30,6 +31,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void announce(QWidget* control);
+
     QHash<QObject*, Hint> hints_;
 };
 

@@ -80,6 +80,7 @@ PaperPanel::PaperPanel(platform::HintBinder& hints, QWidget* parent) : QWidget(p
     列印份数_ = new CopiesBox(QStringLiteral("1"), this);
     列印份数_->setObjectName(QStringLiteral("列印份数"));
     列印份数_->setMaxLength(kCopiesDigits);
+    列印份数_->setAccessibleName(列印份数_->objectName());
     列印份数_->setValidator(digitsOnly(列印份数_));
     列印份数_->setAlignment(Qt::AlignCenter);
     列印份数_->setGeometry(80, kCopiesTop, 52, 26);

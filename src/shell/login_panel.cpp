@@ -29,6 +29,7 @@ LoginPanel::LoginPanel(QWidget* parent) : QWidget(parent) {
     setFixedSize(kWidth, kHeight);
     输入密码_ = new QLineEdit(this);
     输入密码_->setObjectName(QStringLiteral("输入密码"));
+    输入密码_->setAccessibleName(输入密码_->objectName());
     输入密码_->setEchoMode(QLineEdit::Password);
     输入密码_->setStyleSheet(kStarStyle);
     输入密码_->setFont(skin::captionFont(16));

@@ -146,6 +146,7 @@ void 主视窗::buildPaperFrame() {
     horizontalBar_ = new QScrollBar(Qt::Horizontal, 新增载入窗_);
     horizontalBar_->setObjectName(QStringLiteral("水平卷轴"));
     for (QScrollBar* bar : {verticalBar_, horizontalBar_}) {
+        bar->setAccessibleName(bar->objectName());
         bar->setMaximum(0);
         bar->hide();
         connect(bar, &QScrollBar::valueChanged, this, &主视窗::scrollPaper);
@@ -285,12 +286,14 @@ void 主视窗::版本切换(std::string_view view) {
         if (QWidget* q = panel(PanelSlot::列印数量窗)) q->show();
         功能窗排列();
         版本按钮_->setText(QStringLiteral("专业版"));
-        toolbarButton(ToolbarButton::条码管理)->hide();
+        // The toolbar is the professional view's. Held out of sight it would still be in
+        // reach of Tab and of a screen reader, and its print is not this view's print.
+        for (SkinButton* b : toolbar_) b->hide();
     } else if (view == "专业版") {
         条码签0_->hide();
         列印范围_->setProperty("bordered", true);
         版本按钮_->setText(QStringLiteral("简易版"));
-        toolbarButton(ToolbarButton::条码管理)->show();
+        for (SkinButton* b : toolbar_) b->show();
         关闭功能窗();
         if (professionalPaper_) {
             列印范围_->hide();
