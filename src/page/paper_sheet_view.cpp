@@ -174,7 +174,8 @@ void PaperSheet::绘制条码(int index) {
 
 LabelPicture* PaperSheet::labelPicture(int index) const {
     const auto it = shown_.find(index);
-    return it == shown_.end() ? nullptr : it->second.picture;
+    // A label taken from the page behind the sheet keeps its picture until the next sync.
+    return it == shown_.end() || !page_.exists(index) ? nullptr : it->second.picture;
 }
 
 void PaperSheet::deleteLabel(int index) {
