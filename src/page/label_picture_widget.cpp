@@ -76,6 +76,7 @@ void LabelPicture::绘制条码() {
     handle_->move(platform::toPixels(label_.handleLeft), platform::toPixels(label_.handleTop));
     handle_->setVisible(!label_.data.empty());
     update();
+    emit drawn(index_);
 }
 
 void LabelPicture::paintEvent(QPaintEvent*) {

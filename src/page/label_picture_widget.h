@@ -50,6 +50,8 @@ public:
     void 绘制条码();
 
 signals:
+    // 绘制条码 drew the label: the paper takes its dashed frame there.
+    void drawn(int index);
     // A left press and release on the label itself (not on its handle).
     void clicked(int index);
 

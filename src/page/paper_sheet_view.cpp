@@ -130,6 +130,7 @@ PaperSheet::Shown& PaperSheet::ensureShown(int index) {
     hints_.bind(s.deleteButton, [] { return kDeleteLabelHint; });
     hints_.bind(s.picture->handle(), [] { return kHandleHint; });
     connect(s.deleteButton, &platform::SkinButton::clicked, this, [this, index] { deleteLabel(index); });
+    connect(s.picture, &LabelPicture::drawn, this, &PaperSheet::frameAround);
     return shown_.emplace(index, s).first->second;
 }
 
@@ -292,8 +293,12 @@ void PaperSheet::showMarksAround(int index) {
     button->move(toPixels(corner.x), toPixels(corner.y));
     button->show();
     button->raise();
-    虚线位置_->setGeometry(pixels(dashedFrame(label)));
+    frameAround(index);
     虚线位置_->show();
+}
+
+void PaperSheet::frameAround(int index) {
+    if (page_.exists(index)) 虚线位置_->setGeometry(pixels(dashedFrame(page_.label(index))));
 }
 
 void PaperSheet::labelRelease(int index, Qt::MouseButton button, Twips, QPoint local) {

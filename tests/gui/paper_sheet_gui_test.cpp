@@ -259,6 +259,17 @@ TEST_F(PaperSheetGui, SimpleViewHoldsLabelZeroAloneWhichNeverMoves) {
     EXPECT_EQ(child(QStringLiteral("虚线位置"))->isVisible(), false);
 }
 
+TEST_F(PaperSheetGui, RedrawingALabelTakesTheDashedFrameToIt) {
+    const int hovered = addLabel(600, 600);
+    const int redrawn = addLabel(600, 2400);
+    QWidget* frameMark = child(QStringLiteral("虚线位置"));
+    hover(hovered, 300, 300);
+    ASSERT_EQ(frameMark->geometry(), pixelsOf(hovered).adjusted(-1, -1, 1, 1));
+    picture(redrawn).绘制条码();
+    EXPECT_EQ(frameMark->geometry(), pixelsOf(redrawn).adjusted(-1, -1, 1, 1));
+    EXPECT_TRUE(frameMark->isVisible()) << "moved, neither shown nor hidden";
+}
+
 // Not a check: with KESTRIN_SCREENSHOTS set to a folder, saves the paper with a few labels, one
 // of them under the pointer with its frame, delete button and an alignment guide.
 TEST_F(PaperSheetGui, Screenshot) {
