@@ -46,7 +46,8 @@ public:
     void setResolution(Fixed4 resolution) { resolution_ = resolution; }
 
     // Clears the picture and draws the label's barcode into it again; places the handle at
-    // the bar origin, shown only while there is data. Also follows the label's size.
+    // the bar origin, shown while there is data and the label's handle flag is up (never on
+    // the preview label). Also follows the label's size.
     void 绘制条码();
 
 signals:
