@@ -8,7 +8,8 @@ namespace kestrin::page {
 
 bool takeBarcodeInput(Label& label, std::string_view text) {
     label.data = utf8::asciiUpper(text);
-    return !label.data.empty();
+    label.handleShown = !label.data.empty();
+    return label.handleShown;
 }
 
 std::string_view dataBoxHint(bool recordsFileExists) {

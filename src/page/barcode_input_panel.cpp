@@ -158,9 +158,7 @@ QHBoxLayout* 条码输入区::buildVariantRow() {
         option->setRowEnds(v == 0, v == 3);
         option->setFixedHeight(28);
         connect(option, &SkinButton::toggled, this, [this, v](bool on) {
-            if (!on || !editedLabel()) return;
-            editedLabel()->variant = static_cast<std::uint8_t>(v);
-            redraw();
+            if (on) editLabel([v](Label& label) { label.variant = static_cast<std::uint8_t>(v); });
         });
         row->addWidget(option, 1);
         格式设定_[static_cast<std::size_t>(v)] = option;
@@ -177,11 +175,8 @@ QHBoxLayout* 条码输入区::buildAdjustRow(platform::HintBinder& hints) {
         button->setObjectName(QStringLiteral("调整位置%1").arg(i));
         button->setFixedSize(36, 30);
         hints.bind(button, [i] { return std::string_view(engine::adjustHint(i)); });
-        connect(button, &SkinButton::clicked, this, [this, i] {
-            if (!editedLabel()) return;
-            engine::调整位置(*editedLabel(), i);
-            redraw();
-        });
+        connect(button, &SkinButton::clicked, this,
+                [this, i] { editLabel([i](Label& label) { engine::调整位置(label, i); }); });
         row->addWidget(button);
         if (i % 2 == 1 && i < 7) row->addSpacing(6);
     }
@@ -195,10 +190,12 @@ platform::SkinButton* 条码输入区::buildCheck(platform::HintBinder& hints, P
     hints.bind(check, [this, box, check] { return checkHint(box, check->isChecked(), printerKind_); });
     connect(check, &SkinButton::toggled, this, [this, box, check, &hints](bool on) {
         hints.refresh(check);
-        if (!editedLabel()) return;
-        setTicked(*editedLabel(), box, on);
-        if (redrawsBarcode(box)) redraw();
-        else picture_->update();
+        if (redrawsBarcode(box)) {
+            editLabel([box, on](Label& label) { setTicked(label, box, on); });
+        } else if (LabelPicture* picture = editedPicture()) {
+            setTicked(picture->label(), box, on);
+            picture->update();
+        }
     });
     return check;
 }
@@ -210,23 +207,26 @@ QComboBox* 条码输入区::buildSizeList() {
     for (int size : kReadableSizes) 识符字大小_->addItem(QString::number(size), size);
     识符字大小_->setFixedSize(104, 28);
     connect(识符字大小_, &QComboBox::activated, this, [this](int index) {
-        if (!editedLabel() || index < 0) return;
-        setReadableSize(*editedLabel(), 识符字大小_->itemData(index).toInt());
-        redraw();
+        if (index < 0) return;
+        const int points = 识符字大小_->itemData(index).toInt();
+        editLabel([points](Label& label) { setReadableSize(label, points); });
     });
     return 识符字大小_;
 }
 
-Label* 条码输入区::editedLabel() const { return picture_ ? &picture_->label() : nullptr; }
+LabelPicture* 条码输入区::editedPicture() const {
+    return tag_ != kNoLabel && findPicture_ ? findPicture_(tag_) : nullptr;
+}
 
-void 条码输入区::redraw() {
-    if (picture_) picture_->绘制条码();
+void 条码输入区::editLabel(const std::function<void(Label&)>& change) {
+    LabelPicture* picture = editedPicture();
+    if (!picture) return;
+    change(picture->label());
+    picture->绘制条码();
 }
 
 void 条码输入区::takeData(const QString& text) {
-    if (!editedLabel()) return;
-    takeBarcodeInput(*editedLabel(), text.toStdString());
-    redraw();
+    editLabel([&text](Label& label) { takeBarcodeInput(label, text.toStdString()); });
 }
 
 bool 条码输入区::recordsFileExists() const {
@@ -236,6 +236,7 @@ bool 条码输入区::recordsFileExists() const {
 void 条码输入区::attachPicker(条码载入窗& picker) {
     picker_ = &picker;
     picker.setChosenHandler([this](const QString& barcode) {
+        if (!editedPicture()) return;
         条码输入_->setText(barcode);
         条码输入_->setFocus(Qt::OtherFocusReason);
     });
@@ -248,10 +249,18 @@ void 条码输入区::openPicker() {
     picker_->open(corner);
 }
 
-void 条码输入区::open(LabelPicture& picture) {
-    picture_ = &picture;
-    tag_ = picture.index();
-    const Label& label = picture.label();
+void 条码输入区::labelGone(int index) {
+    if (index != tag_) return;
+    tag_ = kNoLabel;
+    hide();
+    if (picker_) picker_->hide();
+}
+
+void 条码输入区::open(int index) {
+    LabelPicture* picture = findPicture_ ? findPicture_(index) : nullptr;
+    if (!picture) return;
+    tag_ = index;
+    const Label& label = picture->label();
     {
         const QSignalBlocker block(条码输入_);
         条码输入_->setText(platform::toQString(label.data));
@@ -269,7 +278,7 @@ void 条码输入区::open(LabelPicture& picture) {
     show();
     raise();
     条码输入_->setFocus(Qt::OtherFocusReason);
-    picture.绘制条码();
+    picture->绘制条码();
 }
 
 void 条码输入区::paintEvent(QPaintEvent*) {

@@ -1,12 +1,15 @@
 #pragma once
 // The barcode input panel 条码输入区: the data box 条码输入 and the controls of a label's bars
-// and readable characters, acting on the label whose index the panel holds. A double-click on
-// the data box opens the barcode record picker when the records file exists.
+// and readable characters, acting on the label whose index the panel holds. The label is looked
+// up on every use, so that a label deleted while the panel or its picker is open is never
+// reached. A double-click on the data box opens the barcode record picker when the records
+// file exists.
 
 #include <QLineEdit>
 #include <QWidget>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -45,12 +48,21 @@ protected:
 // own (its connections are to functions and lambdas).
 class 条码输入区 : public QWidget {
 public:
+    static constexpr int kNoLabel = -1;
+    // The picture that shows label i, or none once label i is gone.
+    using PictureFinder = std::function<LabelPicture*(int index)>;
+
     条码输入区(platform::HintBinder& hints, QWidget* parent = nullptr);
 
-    // Makes the panel edit this label: fills every control from it, shows the panel and puts
-    // the focus into the data box.
-    void open(LabelPicture& picture);
-    // The index of the label the panel edits (the rules keep it in the panel's tag).
+    void setPictureFinder(PictureFinder find) { findPicture_ = std::move(find); }
+    // Makes the panel edit label i: fills every control from it, shows the panel and puts the
+    // focus into the data box. Does nothing when label i cannot be found.
+    void open(int index);
+    // Label i went: when the panel edits it, the panel and its picker close, and neither edits
+    // any label (nor one that takes the index later) until the panel is opened again.
+    void labelGone(int index);
+    // The index of the label the panel edits (the rules keep it in the panel's tag), or
+    // kNoLabel once that label went.
     int tag() const { return tag_; }
 
     void setPrinterKind(int kind) { printerKind_ = kind; }
@@ -76,12 +88,13 @@ private:
     QHBoxLayout* buildAdjustRow(platform::HintBinder& hints);
     platform::SkinButton* buildCheck(platform::HintBinder& hints, PanelCheck box);
     QComboBox* buildSizeList();
-    Label* editedLabel() const;
-    void redraw();
+    LabelPicture* editedPicture() const;
+    // Applies the change to the edited label and redraws it; nothing when the label is gone.
+    void editLabel(const std::function<void(Label&)>& change);
     void takeData(const QString& text);
 
-    LabelPicture* picture_ = nullptr;
-    int tag_ = 0;
+    PictureFinder findPicture_;
+    int tag_ = kNoLabel;
     int printerKind_ = 0;
     std::optional<std::filesystem::path> dataFolder_;
     条码载入窗* picker_ = nullptr;

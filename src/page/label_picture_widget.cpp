@@ -74,8 +74,9 @@ void LabelPicture::绘制条码() {
     display_.clear();
     engine::绘制条码(display_, label_, resolution_);
     handle_->move(platform::toPixels(label_.handleLeft), platform::toPixels(label_.handleTop));
-    handle_->setVisible(!label_.data.empty());
+    handle_->setVisible(label_.handleShown && !label_.data.empty());
     update();
+    emit drawn(index_);
 }
 
 void LabelPicture::paintEvent(QPaintEvent*) {

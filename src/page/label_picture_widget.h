@@ -46,10 +46,13 @@ public:
     void setResolution(Fixed4 resolution) { resolution_ = resolution; }
 
     // Clears the picture and draws the label's barcode into it again; places the handle at
-    // the bar origin, shown only while there is data. Also follows the label's size.
+    // the bar origin, shown while there is data and the label's handle flag is up (never on
+    // the preview label). Also follows the label's size.
     void 绘制条码();
 
 signals:
+    // 绘制条码 drew the label: the paper takes its dashed frame there.
+    void drawn(int index);
     // A left press and release on the label itself (not on its handle).
     void clicked(int index);
 

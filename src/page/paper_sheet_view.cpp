@@ -130,6 +130,7 @@ PaperSheet::Shown& PaperSheet::ensureShown(int index) {
     hints_.bind(s.deleteButton, [] { return kDeleteLabelHint; });
     hints_.bind(s.picture->handle(), [] { return kHandleHint; });
     connect(s.deleteButton, &platform::SkinButton::clicked, this, [this, index] { deleteLabel(index); });
+    connect(s.picture, &LabelPicture::drawn, this, &PaperSheet::frameAround);
     return shown_.emplace(index, s).first->second;
 }
 
@@ -174,7 +175,8 @@ void PaperSheet::绘制条码(int index) {
 
 LabelPicture* PaperSheet::labelPicture(int index) const {
     const auto it = shown_.find(index);
-    return it == shown_.end() ? nullptr : it->second.picture;
+    // A label taken from the page behind the sheet keeps its picture until the next sync.
+    return it == shown_.end() || !page_.exists(index) ? nullptr : it->second.picture;
 }
 
 void PaperSheet::deleteLabel(int index) {
@@ -291,8 +293,12 @@ void PaperSheet::showMarksAround(int index) {
     button->move(toPixels(corner.x), toPixels(corner.y));
     button->show();
     button->raise();
-    虚线位置_->setGeometry(pixels(dashedFrame(label)));
+    frameAround(index);
     虚线位置_->show();
+}
+
+void PaperSheet::frameAround(int index) {
+    if (page_.exists(index)) 虚线位置_->setGeometry(pixels(dashedFrame(page_.label(index))));
 }
 
 void PaperSheet::labelRelease(int index, Qt::MouseButton button, Twips, QPoint local) {

@@ -107,6 +107,7 @@ private:
     void labelRelease(int index, Qt::MouseButton button, Twips at, QPoint local);
     void resizeStep(int index, LabelDrag drag, Twips at);
     void showMarksAround(int index);
+    void frameAround(int index);
     void addLabels(int button);
 
     LabelPage& page_;

@@ -93,6 +93,7 @@ WindowSize screenInTwips(const QWidget& w) {
     buildPaperFrame();
     条码输入区_ = new page::条码输入区(hints_, this);
     条码输入区_->setPrinterKind(settings_.printerKind);
+    条码输入区_->setPictureFinder([this](int index) { return labelPicture(index); });
     setPanel(PanelSlot::条码输入区, 条码输入区_);
     auto* quantity = new print::QuantityPanel(hints_, this);
     connect(quantity, &print::QuantityPanel::printRequested, this, &主视窗::确定列印);
@@ -282,7 +283,7 @@ void 主视窗::版本切换(std::string_view view) {
         horizontalBar_->hide();
         // The panel may still edit a label of the professional view (or one since deleted):
         // in the simple view it edits label 0 alone.
-        条码输入区_->open(*条码签0_);
+        条码输入区_->open(page::kSimpleLabel);
         if (QWidget* q = panel(PanelSlot::列印数量窗)) q->show();
         功能窗排列();
         版本按钮_->setText(QStringLiteral("专业版"));
@@ -424,7 +425,7 @@ void 主视窗::hidePanels(std::initializer_list<PanelSlot> which) {
 }
 
 void 主视窗::openBarcodeInputFor(page::LabelPicture& picture) {
-    条码输入区_->open(picture);
+    条码输入区_->open(picture.index());
     const QRect label(picture.mapTo(this, QPoint(0, 0)), picture.size());
     const PanelCorner corner =
         inputPanelCorner({toTwips(label.x()), toTwips(label.y()), toTwips(label.width()), toTwips(label.height())},
@@ -433,7 +434,7 @@ void 主视窗::openBarcodeInputFor(page::LabelPicture& picture) {
 }
 
 void 主视窗::openBarcodeInput(int labelIndex) {
-    if (auto* picture = labelPicture(labelIndex)) 条码输入区_->open(*picture);
+    条码输入区_->open(labelIndex);
     if (view_ == "简易版") 功能窗排列();
 }
 
@@ -520,7 +521,9 @@ void 主视窗::确定列印() {
                            settings_.arrangement, printSettings);
         platform::finishPrint(destination, *ui_);
     }
-    条码输入区_->show();
+    // Label 0 is what was printed; F1 can come while the view still shrinks from the
+    // professional one, with the panel on a label of that view.
+    条码输入区_->open(page::kSimpleLabel);
     条码输入区_->dataBox()->setFocus();
     条码输入区_->dataBox()->selectAll();
     功能窗排列();

@@ -71,6 +71,10 @@ print::ArrangementPanel* buildArrangement(主视窗& window, storage::SettingsSt
 
 void wireSheetSignals(主视窗& window, page::PaperSheet* sheet) {
     using page::PaperSheet;
+    page::条码输入区* input = window.barcodeInputPanel();
+    input->setPictureFinder([&window, sheet](int i) {
+        return i == page::kSimpleLabel ? window.labelPicture(i) : sheet->labelPicture(i);
+    });
     QObject::connect(sheet, &PaperSheet::labelDoubleClicked, &window, [&window, sheet](int i) {
         if (page::LabelPicture* picture = sheet->labelPicture(i)) window.openBarcodeInputFor(*picture);
     });
@@ -80,8 +84,9 @@ void wireSheetSignals(主视窗& window, page::PaperSheet* sheet) {
     });
     QObject::connect(sheet, &PaperSheet::labelResizing, &window,
                      [&window] { window.hidePanels({PanelSlot::条码输入区, PanelSlot::列印数量窗}); });
-    QObject::connect(sheet, &PaperSheet::labelDeleted, &window, [&window] {
+    QObject::connect(sheet, &PaperSheet::labelDeleted, &window, [&window, input](int i) {
         window.hidePanels({PanelSlot::条码储存窗, PanelSlot::条码输入区, PanelSlot::标签修改区, PanelSlot::条码读取窗});
+        input->labelGone(i);
     });
     QObject::connect(sheet, &PaperSheet::paperReleased, &window, [&window] { window.关闭功能窗(); });
     // The paper covers the window's background, which alone sees the pointer leave the toolbar.

@@ -1,9 +1,11 @@
 // The main window with its parts wired in, used as a user would: labels made and typed in the
 // professional view, arranged, printed; the record picker in the simple view; F1.
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -13,6 +15,7 @@
 #include "page/add_label_window.h"
 #include "page/barcode_input_panel.h"
 #include "page/label_picture_widget.h"
+#include "page/layout_record.h"
 #include "page/paper_sheet_view.h"
 #include "page/record_picker_panel.h"
 #include "platform/data_folders.h"
@@ -82,6 +85,29 @@ protected:
         EXPECT_FALSE(add.isVisible());
         return window.labelPage().selection.currentLabel;
     }
+    void writeRecords() {
+        storage::BarcodeRecordsFile records(base, ui);
+        const std::vector<storage::BarcodeColumns> rows = {{"A100", "箱", "红色", "", "", "", ""},
+                                                           {"B200", "袋", "蓝色", "", "", "", ""},
+                                                           {"A300", "袋", "绿色", "", "", "", ""}};
+        ASSERT_TRUE(records.append(rows));
+    }
+    // Deletes a label of the professional view with its own delete button, shown by hovering,
+    // and lets the event loop free what went with it.
+    void deleteWithItsButton(int label) {
+        page::LabelPicture* picture = parts.sheet->labelPicture(label);
+        ASSERT_NE(picture, nullptr);
+        QMouseEvent hover(QEvent::MouseMove, QPointF(10, 10), picture->mapToGlobal(QPointF(10, 10)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(picture, &hover);
+        auto* remove = picture->findChild<SkinButton*>(QStringLiteral("删除码%1").arg(label));
+        ASSERT_NE(remove, nullptr);
+        ASSERT_TRUE(remove->isVisible());
+        QTest::mouseClick(remove, Qt::LeftButton);
+        ASSERT_FALSE(window.labelPage().exists(label));
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QListWidget& pickerBarcodes() { return *parts.picker->findChild<QListWidget*>(QStringLiteral("筛选项0")); }
     void typeInto(int label, const QString& text) {
         page::LabelPicture* picture = parts.sheet->labelPicture(label);
         ASSERT_NE(picture, nullptr);
@@ -230,19 +256,13 @@ TEST_F(WiredWindowGui, PaperPanelReshapesThePaperAndEveryPanelClosesTogether) {
 }
 
 TEST_F(WiredWindowGui, SimpleViewPickerChoosesFromTheRecordsFile) {
-    {
-        storage::BarcodeRecordsFile records(base, ui);
-        const std::vector<storage::BarcodeColumns> rows = {{"A100", "箱", "红色", "", "", "", ""},
-                                                           {"B200", "袋", "蓝色", "", "", "", ""},
-                                                           {"A300", "袋", "绿色", "", "", "", ""}};
-        ASSERT_TRUE(records.append(rows));
-    }
+    writeRecords();
     startProgram();
     page::BarcodeDataBox& box = *window.barcodeInputPanel()->dataBox();
     QTest::mouseDClick(&box, Qt::LeftButton);
     page::条码载入窗& picker = *parts.picker;
     ASSERT_TRUE(picker.isVisible());
-    auto& barcodes = *picker.findChild<QListWidget*>(QStringLiteral("筛选项0"));
+    QListWidget& barcodes = pickerBarcodes();
     ASSERT_TRUE(QTest::qWaitFor([&] { return barcodes.count() == 3; }, 3000));
     auto& kinds = *picker.findChild<QComboBox*>(QStringLiteral("记录选项1"));
     const int bag = kinds.findText(QStringLiteral("袋"));
@@ -384,6 +404,98 @@ TEST_P(LockedProgramGui, OnlyTheLoginPanelCanBeReachedUntilThePasswordIsTyped) {
 
 INSTANTIATE_TEST_SUITE_P(SavedView, LockedProgramGui,
                          ::testing::Values("0 0 0 0 6000 7470", "1 0 0 0 12090 7470"));
+
+// The record picker opened from the input panel of a label, then the label deleted under
+// both: they close with it, and a barcode that reaches the picker all the same changes no
+// label, not even the new one that takes the freed index.
+TEST_F(WiredWindowGui, ALabelDeletedUnderThePickerTakesNothingFromIt) {
+    writeRecords();
+    startProgram();
+    toProfessionalView();
+    const int label = addLabelAt({100, 100});
+    typeInto(label, QStringLiteral("P1"));
+    page::条码输入区& input = *window.barcodeInputPanel();
+    QTest::mouseDClick(input.dataBox(), Qt::LeftButton);
+    ASSERT_TRUE(parts.picker->isVisible());
+    QListWidget& barcodes = pickerBarcodes();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return barcodes.count() == 3; }, 3000));
+
+    deleteWithItsButton(label);
+    EXPECT_FALSE(input.isVisible());
+    EXPECT_FALSE(parts.picker->isVisible());
+    emit barcodes.itemClicked(barcodes.item(0));
+    EXPECT_EQ(addLabelAt({100, 100}), label);
+    emit barcodes.itemClicked(barcodes.item(1));
+    EXPECT_EQ(window.label(label).data, "");
+    EXPECT_EQ(window.label(0).data, "");
+}
+
+// Every control of the input panel, used after its label went: the label that takes the
+// freed index and label 0 stay as they were.
+TEST_F(WiredWindowGui, TheInputPanelOfADeletedLabelChangesNothing) {
+    writeRecords();
+    startProgram();
+    toProfessionalView();
+    page::条码输入区& input = *window.barcodeInputPanel();
+    const auto click = [&input](const char* name) {
+        auto* b = input.findChild<SkinButton*>(QString::fromUtf8(name));
+        ASSERT_NE(b, nullptr) << name;
+        b->click();
+    };
+    const auto size = [&input] {
+        auto* list = input.findChild<QComboBox*>(QStringLiteral("识符字大小"));
+        emit list->activated(list->count() - 1);
+    };
+    const auto choose = [this] { emit pickerBarcodes().itemClicked(pickerBarcodes().item(2)); };
+    const std::vector<std::pair<const char*, std::function<void()>>> uses = {
+        {"data box", [&input] { input.dataBox()->setText(QStringLiteral("Z9")); }},
+        {"serial step", [&] { click("流水加减0"); }},
+        {"variant", [&] { click("格式设定2"); }},
+        {"bar origin", [&] { click("调整位置1"); }},
+        {"module width", [&] { click("调整位置7"); }},
+        {"readable characters", [&] { click("识别字符"); }},
+        {"frame", [&] { click("外框勾选"); }},
+        {"character size", size},
+        {"record picker", choose},
+    };
+    for (const auto& [what, use] : uses) {
+        const int label = addLabelAt({100, 100});
+        typeInto(label, QStringLiteral("P1"));
+        QTest::mouseDClick(input.dataBox(), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pickerBarcodes().count() == 3; }, 3000)) << what;
+        deleteWithItsButton(label);
+        ASSERT_EQ(addLabelAt({100, 100}), label) << what;
+        const auto before = page::labelRecords(window.label(label));
+        const auto zeroBefore = page::labelRecords(window.label(0));
+        use();
+        EXPECT_EQ(page::labelRecords(window.label(label)), before) << what;
+        EXPECT_EQ(page::labelRecords(window.label(0)), zeroBefore) << what;
+        parts.sheet->deleteLabel(label);
+    }
+}
+
+// F1 while the view shrinks back to the simple view prints label 0, and the input panel it
+// shows again edits label 0, not the professional label it last edited (here since deleted).
+TEST_F(WiredWindowGui, F1WhileTheViewShrinksLeavesThePanelOnLabelZero) {
+    startProgram();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    toProfessionalView();
+    const int label = addLabelAt({100, 100});
+    typeInto(label, QStringLiteral("P1"));
+    deleteWithItsButton(label);
+
+    QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
+    ASSERT_EQ(window.viewName(), "专业版") << "still shrinking";
+    QTest::keyClick(&window, Qt::Key_F1);
+    ASSERT_TRUE(printed.ended());
+    EXPECT_EQ(printedLabels(), std::vector<std::string>{"3600@300,300"}) << "label 0";
+    page::条码输入区& input = *window.barcodeInputPanel();
+    ASSERT_TRUE(input.isVisible());
+    EXPECT_EQ(input.tag(), 0);
+    QTest::keyClicks(input.dataBox(), QStringLiteral("q7"));
+    EXPECT_EQ(window.label(0).data, "Q7");
+}
 
 // Not a check: with KESTRIN_SCREENSHOTS set to a folder, saves the simple view with the record
 // picker open over its panels.

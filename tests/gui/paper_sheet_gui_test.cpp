@@ -7,7 +7,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "engine/barcode_drawing.h"
 #include "page/add_label_window.h"
+#include "page/barcode_input.h"
 #include "page/label_picture_widget.h"
 #include "platform/hint_binder.h"
 #include "platform/screen_units.h"
@@ -259,6 +261,38 @@ TEST_F(PaperSheetGui, SimpleViewHoldsLabelZeroAloneWhichNeverMoves) {
     EXPECT_EQ(child(QStringLiteral("虚线位置"))->isVisible(), false);
 }
 
+TEST_F(PaperSheetGui, RedrawingALabelTakesTheDashedFrameToIt) {
+    const int hovered = addLabel(600, 600);
+    const int redrawn = addLabel(600, 2400);
+    QWidget* frameMark = child(QStringLiteral("虚线位置"));
+    hover(hovered, 300, 300);
+    ASSERT_EQ(frameMark->geometry(), pixelsOf(hovered).adjusted(-1, -1, 1, 1));
+    picture(redrawn).绘制条码();
+    EXPECT_EQ(frameMark->geometry(), pixelsOf(redrawn).adjusted(-1, -1, 1, 1));
+    EXPECT_TRUE(frameMark->isVisible()) << "moved, neither shown nor hidden";
+}
+
+// The bar origin handle shows where the label has data and its handle flag is up: typed data
+// raises it, a stored design raises it on every label but the preview label 999.
+TEST(LabelPictureHandle, ShowsWithDataWhereTheLabelsFlagAllows) {
+    LabelPage page;
+    const int source = *page.createLabel(0);
+    takeBarcodeInput(page.label(source), "K1");
+    page.写入贴上记忆(source);
+    const int pasted = *page.createLabel(0);
+    ASSERT_TRUE(page.贴上条码格式(pasted, {}));
+    ASSERT_TRUE(page.贴上条码格式(kPreviewLabel, {}));
+    const int cleared = *page.createLabel(0);
+    takeBarcodeInput(page.label(cleared), "K2");
+    takeBarcodeInput(page.label(cleared), "");
+    struct Case { int index; bool shown; };
+    for (const Case c : {Case{source, true}, Case{pasted, true}, Case{kPreviewLabel, false}, Case{cleared, false}}) {
+        LabelPicture picture(c.index, page.label(c.index), engine::kDefaultResolution);
+        picture.绘制条码();
+        EXPECT_EQ(picture.handle()->isVisibleTo(&picture), c.shown) << c.index;
+    }
+}
+
 // Not a check: with KESTRIN_SCREENSHOTS set to a folder, saves the paper with a few labels, one
 // of them under the pointer with its frame, delete button and an alignment guide.
 TEST_F(PaperSheetGui, Screenshot) {
@@ -268,7 +302,7 @@ TEST_F(PaperSheetGui, Screenshot) {
     const int places[][2] = {{300, 300}, {300, 1260}, {4200, 300}, {4220, 1300}};
     for (int n = 0; n < 4; ++n) {
         const int i = addLabel(places[n][0], places[n][1]);
-        page.label(i).data = data[n];
+        takeBarcodeInput(page.label(i), data[n]);
         if (n == 2) page.label(i).frame = 1;
         page.addTextItem(i, 2000, 600);
     }

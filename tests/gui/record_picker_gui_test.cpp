@@ -10,6 +10,7 @@
 
 #include "engine/barcode_drawing.h"
 #include "page/barcode_input_panel.h"
+#include "page/label_page.h"
 #include "page/label_picture_widget.h"
 #include "platform/hint_binder.h"
 #include "platform/qt_ui.h"
@@ -52,7 +53,8 @@ protected:
         QObject::connect(&hints, &platform::HintBinder::hint, &host, [this](const QString& t) { mainHint = t; });
         host.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
-        panel->open(*picture);
+        panel->setPictureFinder([this](int i) { return i == kSimpleLabel ? picture : nullptr; });
+        panel->open(kSimpleLabel);
     }
 
     void writeRecords() {

@@ -9,8 +9,10 @@ TEST(BarcodeInput, DataTakesTheTextInCapitalsAndEmptyClearsIt) {
     Label label;
     EXPECT_TRUE(takeBarcodeInput(label, "ab-12 c.d/+"));
     EXPECT_EQ(label.data, "AB-12 C.D/+");
+    EXPECT_TRUE(label.handleShown);
     EXPECT_FALSE(takeBarcodeInput(label, ""));
     EXPECT_EQ(label.data, "");
+    EXPECT_FALSE(label.handleShown);
 }
 
 TEST(BarcodeInput, CheckHintsFollowTheStateAndThePrinterKind) {
