@@ -46,18 +46,15 @@ Fixed4 printWidth(const Cells& cells, Fixed4 resolution, int moduleWidth) {
     return resolution * modules * moduleWidth;
 }
 
-int effectiveModuleWidth(page::Label& label) {
-    if (label.moduleWidth == 0) label.moduleWidth = 2;
-    return label.moduleWidth;
-}
+int effectiveModuleWidth(const Barcode& barcode) { return barcode.moduleWidth == 0 ? 2 : barcode.moduleWidth; }
 
 Fixed4 snapToDots(Fixed4 v, Fixed4 resolution) { return resolution * v.roundedQuotient(resolution); }
 
-void 绘制条码(Surface& picture, page::Label& label, Fixed4 resolution) {
+void 绘制条码(Surface& picture, const Barcode& label, Fixed4 resolution, Fixed4 bx, Fixed4 by) {
     if (label.data.empty()) return;
     const Cells cells = buildCells(label.data, label.variant);
-    const int x0 = label.handleLeft;
-    const int y0 = label.handleTop;
+    const Fixed4 x0 = bx + label.handleLeft;
+    const Fixed4 y0 = by + label.handleTop;
     const int h = label.barHeight;
     const int w = effectiveModuleWidth(label);
     const Fixed4 width = printWidth(cells, resolution, w);
@@ -70,7 +67,7 @@ void 绘制条码(Surface& picture, page::Label& label, Fixed4 resolution) {
         if (label.centred == 0) {
             const std::int64_t step = roundHalfEven(width.raw(), n2 * Fixed4::kScale);
             for (std::size_t j = 1; j <= cells.data.size(); ++j) {
-                const auto x = Fixed4(x0) + Fixed4(1) * (static_cast<std::int64_t>(j) * step);
+                const auto x = x0 + Fixed4(1) * (static_cast<std::int64_t>(j) * step);
                 picture.text({x, textTop}, cells.data[j - 1]);
             }
         } else {
@@ -102,7 +99,7 @@ void 绘制条码(Surface& picture, page::Label& label, Fixed4 resolution) {
     }
 }
 
-void printBarcode(Surface& page, page::Label& label, Fixed4 resolution, Fixed4 bx, Fixed4 by) {
+void printBarcode(Surface& page, const Barcode& label, Fixed4 resolution, Fixed4 bx, Fixed4 by) {
     if (label.data.empty()) return;
     const Cells cells = buildCells(label.data, label.variant);
     Fixed4 x = snapToDots(bx + label.handleLeft, resolution);
@@ -145,7 +142,7 @@ void printBarcode(Surface& page, page::Label& label, Fixed4 resolution, Fixed4 b
     endBar();
 }
 
-void 调整位置(page::Label& label, int button) {
+void 调整位置(Barcode& label, int button) {
     switch (button) {
         case 0: label.handleTop = std::max(0, label.handleTop - 60); break;
         case 1: label.handleTop += 60; break;
@@ -168,7 +165,7 @@ const char* adjustHint(int button) {
     return button >= 0 && button < 8 ? kHints[button] : "";
 }
 
-bool dragHandle(page::Label& label, int downX, int downY, int x, int y) {
+bool dragHandle(Barcode& label, int labelWidth, int labelHeight, int downX, int downY, int x, int y) {
     bool moved = false;
     if (std::abs(y - downY) > kDragThreshold) {
         label.handleTop += y - downY;
@@ -181,8 +178,8 @@ bool dragHandle(page::Label& label, int downX, int downY, int x, int y) {
     if (!moved) return false;
     if (label.handleTop < kDragThreshold) label.handleTop = 0;
     if (label.handleLeft < kDragThreshold) label.handleLeft = 0;
-    label.handleTop = std::min(label.handleTop, std::max(0, label.height - kHandleSize));
-    label.handleLeft = std::min(label.handleLeft, std::max(0, label.width - kHandleSize));
+    label.handleTop = std::min(label.handleTop, std::max(0, labelHeight - kHandleSize));
+    label.handleLeft = std::min(label.handleLeft, std::max(0, labelWidth - kHandleSize));
     return true;
 }
 

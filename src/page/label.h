@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/surface.h"
+#include "engine/barcode_drawing.h"
 
 namespace kestrin::page {
 
@@ -39,36 +40,30 @@ struct PictureItem {
     bool operator==(const PictureItem&) const = default;
 };
 
-struct Label {
+// The barcode's own values (data, bars, readable characters, bar origin) come from the engine's
+// Barcode, so that the engine draws a label's barcode without knowing labels.
+struct Label : engine::Barcode {
     // Geometry in whole twips on the paper.
     int left = 0;
     int top = 0;
     int width = kLabelWidth;
     int height = kLabelHeight;
 
-    std::string data;  // upper-case barcode data, "" for none
     Rgb background = kWhite;
     int frame = 0;     // 0 none, 1 a thin frame
-    Font font;         // the readable characters' font
     std::string kind;  // the stored design this label was last saved or recalled as
     std::string name;
 
-    std::uint8_t moduleWidth = 2;  // printer dots per module, 1..6; 0 is read as 2
-    std::uint8_t variant = 0;      // ratio variant 0..3
-    std::uint8_t readable = 1;     // 1: print the readable characters
-    std::uint8_t centred = 0;      // 1: readable characters as one centred block
-
-    // The bar origin handle: the top-left corner of the bars inside the label, and the bar
-    // height. It is shown only while the label has barcode data (never on the preview label).
-    int handleLeft = 120;
-    int handleTop = 120;
-    int barHeight = 480;
+    // The bar origin handle is shown only while the label has barcode data (never on the
+    // preview label).
     bool handleShown = false;
 
     // Items by sub-index; presence in the map is the presence flag, and the map's order is
     // the order every loop over a label's items visits them.
     std::map<int, TextItem> texts;
     std::map<int, PictureItem> pictures;
+
+    bool operator==(const Label&) const = default;
 };
 
 }  // namespace kestrin::page

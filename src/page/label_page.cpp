@@ -51,6 +51,14 @@ const Label& LabelPage::label(int index) const {
     return *labels_[slot(index)];
 }
 
+std::optional<Label> LabelPage::copyOf(int index) const {
+    return isValidIndex(index) ? labels_[slot(index)] : std::nullopt;
+}
+
+void LabelPage::restore(int index, std::optional<Label> label) {
+    if (isValidIndex(index)) labels_[slot(index)] = std::move(label);
+}
+
 std::vector<int> LabelPage::pageLabels() const {
     std::vector<int> out;
     for (int i = kFirstPageLabel; i <= kLastPageLabel; ++i) {

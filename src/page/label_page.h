@@ -66,6 +66,12 @@ public:
     void deleteTextItem(int labelIndex, int subIndex);
     void deletePictureItem(int labelIndex, int subIndex);
 
+    // The label at an index as a value (nothing when there is none), and its restoring: how
+    // the document keeps and gives back the labels of an undo step.
+    std::optional<Label> copyOf(int index) const;
+    void restore(int index, std::optional<Label> label);
+    void restoreHighest(std::uint8_t highest) { highest_ = highest; }
+
     // The paste memory: the records of one design at a time.
     const std::vector<LayoutRecord>& pasteMemory() const { return paste_; }
     // Replaces the paste memory; records past its capacity are dropped.

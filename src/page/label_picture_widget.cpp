@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "document/label_drawing.h"
 #include "engine/barcode_drawing.h"
 #include "platform/painter_surface.h"
 #include "platform/qt_ui.h"
@@ -47,7 +48,8 @@ void BarOriginHandle::mouseMoveEvent(QMouseEvent* event) {
     // handle's own coordinates and each step is measured from there.
     const int x = platform::toTwips(event->position().x());
     const int y = platform::toTwips(event->position().y());
-    if (engine::dragHandle(picture_.label(), downX_, downY_, x, y)) picture_.绘制条码();
+    Label& label = picture_.label();
+    if (engine::dragHandle(label, label.width, label.height, downX_, downY_, x, y)) picture_.绘制条码();
 }
 
 void BarOriginHandle::enterEvent(QEnterEvent* event) {
@@ -72,7 +74,7 @@ LabelPicture::LabelPicture(int index, Label& label, Fixed4 resolution, QWidget* 
 void LabelPicture::绘制条码() {
     setFixedSize(platform::toPixels(label_.width), platform::toPixels(label_.height));
     display_.clear();
-    engine::绘制条码(display_, label_, resolution_);
+    document::drawLabel(display_, label_, document::LabelMedium::Screen, resolution_, 0, 0);
     handle_->move(platform::toPixels(label_.handleLeft), platform::toPixels(label_.handleTop));
     handle_->setVisible(label_.handleShown && !label_.data.empty());
     update();
@@ -81,17 +83,9 @@ void LabelPicture::绘制条码() {
 
 void LabelPicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), platform::toQColor(label_.background));
-    p.save();
     p.scale(1.0 / platform::kTwipsPerPixel, 1.0 / platform::kTwipsPerPixel);
     platform::PainterSurface surface(p, Fixed4(platform::kTwipsPerPixel));
     display_.replay(surface);
-    p.restore();
-    if (label_.frame == 1) {
-        p.setPen(QColor(Qt::black));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
 }
 
 void LabelPicture::mousePressEvent(QMouseEvent* event) {

@@ -178,7 +178,8 @@ std::optional<Label> readLabelRecord(const LayoutRecord& r, Label label, bool is
         const auto variant = wholeNumber(bars[1], 0, 255);
         const auto centred = wholeNumber(bars[2], 0, 255);
         if (!moduleWidth || !variant || !centred) return std::nullopt;
-        label.moduleWidth = asByte(*moduleWidth);
+        // A stored 0 means the default width: a label read in never holds it.
+        label.moduleWidth = *moduleWidth == 0 ? std::uint8_t{2} : asByte(*moduleWidth);
         label.variant = asByte(*variant);
         label.centred = asByte(*centred);
     }

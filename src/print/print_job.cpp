@@ -2,47 +2,22 @@
 
 #include <algorithm>
 
-#include "engine/barcode_drawing.h"
+#include "document/label_drawing.h"
 
 namespace kestrin::print {
+
 namespace {
-
-void printTexts(Surface& page, const page::Label& label, Fixed4 bx, Fixed4 by) {
-    for (const auto& [j, item] : label.texts) {
-        page.setFont(item.font);
-        page.setColour(item.colour);
-        page.text({bx + item.left, by + item.top}, item.caption);
-    }
-}
-
-void printPictures(Surface& page, const page::Label& label, Fixed4 bx, Fixed4 by) {
-    for (const auto& [j, item] : label.pictures) {
-        if (item.path.empty()) continue;  // an empty item, or its file was not there
-        const auto x = static_cast<int>((bx + item.left).roundToWhole());
-        const auto y = static_cast<int>((by + item.top).roundToWhole());
-        page.picture({x, y, item.width, item.height}, item.path);
-    }
-}
 
 // An empty or zero box still prints each label once.
 int copiesToPrint(const PrintSettings& settings) { return std::clamp(settings.copies, 1, kMostCopies); }
 
 }  // namespace
 
-void 喷墨列印(Surface& page, page::Label& label, Fixed4 resolution, Fixed4 bx, Fixed4 by) {
-    const Rect box{bx, by, label.width, label.height};
-    page.fillRect(box, label.background);
-    if (label.frame == 1) {
-        page.setLineWidthDots(1);
-        page.setColour(kBlack);
-        page.outlineRect(box);
-    }
-    printTexts(page, label, bx, by);
-    printPictures(page, label, bx, by);
-    engine::printBarcode(page, label, resolution, bx, by);
+void 喷墨列印(Surface& page, const page::Label& label, Fixed4 resolution, Fixed4 bx, Fixed4 by) {
+    document::drawLabel(page, label, document::LabelMedium::Paper, resolution, bx, by);
 }
 
-void 喷墨列印(Surface& page, page::Label& label, const PrintSettings& settings) {
+void 喷墨列印(Surface& page, const page::Label& label, const PrintSettings& settings) {
     if (settings.printerKind == kLabelPrinter) {
         喷墨列印(page, label, settings.resolution, 0, 0);
     } else {
@@ -81,7 +56,7 @@ SimpleSheet::Slot SimpleSheet::next() {
     return slot;
 }
 
-bool simplePrint(PageSurface& page, page::Label& label, int quantity, const ArrangementValues& start,
+bool simplePrint(PageSurface& page, const page::Label& label, int quantity, const ArrangementValues& start,
                  const PrintSettings& settings) {
     const int total = quantity < 1 ? 0 : quantity * copiesToPrint(settings);
     SimpleSheet sheet(unitsToTwips(start.startLeft), unitsToTwips(start.startTop), label.width, label.height,
@@ -94,8 +69,15 @@ bool simplePrint(PageSurface& page, page::Label& label, int quantity, const Arra
     return page.endDocument();
 }
 
-bool professionalPrint(PageSurface& page, page::LabelPage& labels, const PrintSettings& settings) {
-    const int copies = copiesToPrint(settings);
+namespace {
+
+// An empty or zero box still prints each label once.
+int copiesToPrint(const PrintSettings& settings) { return std::clamp(settings.copies, 1, kMostCopies); }
+
+}  // namespace
+
+bool professionalPrint(PageSurface& page, const page::LabelPage& labels, const PrintSettings& settings) {
+    const int copies = std::max(settings.copies, 1);
     const std::vector<int> present = labels.pageLabels();
     bool pageUsed = false;
     const auto startPageIfUsed = [&] {

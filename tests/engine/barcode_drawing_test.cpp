@@ -13,8 +13,8 @@ namespace {
 const Fixed4 k72 = *Fixed4::parse("7.2");
 const Fixed4 k70 = *Fixed4::parse("7");
 
-page::Label labelWith(const std::string& data, int variant = 0, int module = 2) {
-    page::Label l;
+Barcode labelWith(const std::string& data, int variant = 0, int module = 2) {
+    Barcode l;
     l.data = data;
     l.variant = static_cast<std::uint8_t>(variant);
     l.moduleWidth = static_cast<std::uint8_t>(module);
@@ -74,7 +74,7 @@ TEST(PrintedBarcode, EveryModuleIsWholeDotsOnTheGrid) {
         {"A", 0, 2}, {"A", 3, 1}, {"/", 1, 2}, {"+-.", 2, 3}, {"HELLO 42", 1, 6}, {"Z9", 3, 4}, {"X", 0, 5},
     };
     for (const auto& c : cases) {
-        page::Label label = labelWith(c.data, c.variant, c.module);
+        Barcode label = labelWith(c.data, c.variant, c.module);
         RecordingSurface s;
         printBarcode(s, label, k72, 0, 0);
         const std::string expected = expectedDots(c.data, c.variant, c.module);
@@ -87,14 +87,14 @@ TEST(PrintedBarcode, OriginSnapsToTheNearestDot) {
     struct Case { const char* res; int left; const char* firstBar; };
     const Case cases[] = {{"7", 100, "98"}, {"7.2", 100, "100.8"}, {"7.2", 120, "122.4"}, {"7.2", 0, "0"}};
     for (const auto& c : cases) {
-        page::Label label = labelWith("1");
+        Barcode label = labelWith("1");
         label.handleLeft = c.left;
         RecordingSurface s;
         printBarcode(s, label, *Fixed4::parse(c.res), 0, 0);
         EXPECT_EQ(s.all<DrawFill>().front().rect.x.toString(), c.firstBar) << c.res << " " << c.left;
     }
     // The base point of the label counts before snapping: 300 + 120 = 420 is 58.3 dots.
-    page::Label label = labelWith("1");
+    Barcode label = labelWith("1");
     RecordingSurface s;
     printBarcode(s, label, k72, 300, 300);
     const Rect first = s.all<DrawFill>().front().rect;
@@ -104,7 +104,7 @@ TEST(PrintedBarcode, OriginSnapsToTheNearestDot) {
 }
 
 TEST(PrintedBarcode, ReadableCharactersSpreadOrCentred) {
-    page::Label spread = labelWith("AB");
+    Barcode spread = labelWith("AB");
     RecordingSurface s1;
     printBarcode(s1, spread, k72, 0, 0);
     const auto texts = s1.all<DrawText>();
@@ -114,7 +114,7 @@ TEST(PrintedBarcode, ReadableCharactersSpreadOrCentred) {
     EXPECT_EQ(texts[1].topLeft.x.toString(), "583.2");
     EXPECT_EQ(texts[0].text, "A");
 
-    page::Label centred = labelWith("AB");
+    Barcode centred = labelWith("AB");
     centred.centred = 1;
     RecordingSurface s2;
     printBarcode(s2, centred, k72, 0, 0);
@@ -124,7 +124,7 @@ TEST(PrintedBarcode, ReadableCharactersSpreadOrCentred) {
     EXPECT_EQ(block[0].topLeft.x.toString(), "453.2");
     EXPECT_EQ(block[0].text, "AB");
 
-    page::Label hidden = labelWith("AB");
+    Barcode hidden = labelWith("AB");
     hidden.readable = 0;
     RecordingSurface s3;
     printBarcode(s3, hidden, k72, 0, 0);
@@ -132,7 +132,7 @@ TEST(PrintedBarcode, ReadableCharactersSpreadOrCentred) {
 }
 
 TEST(PrintedBarcode, CharacterWithoutPatternLeavesABlankCellOfFullWidth) {
-    page::Label label = labelWith("A$B");
+    Barcode label = labelWith("A$B");
     RecordingSurface s;
     printBarcode(s, label, k72, 0, 0);
     const std::string expected = expectedDots("A$B", 0, 2);
@@ -140,22 +140,22 @@ TEST(PrintedBarcode, CharacterWithoutPatternLeavesABlankCellOfFullWidth) {
     EXPECT_EQ(printedDots(s, *Fixed4::parse("122.4"), k72, expected.size()), expected);
 }
 
-TEST(PrintedBarcode, EmptyDataDrawsNothingAndModuleZeroIsStoredAsTwo) {
-    page::Label empty = labelWith("");
+TEST(PrintedBarcode, EmptyDataDrawsNothingAndModuleZeroDrawsAsTwo) {
+    Barcode empty = labelWith("");
     RecordingSurface s;
     printBarcode(s, empty, k72, 0, 0);
     EXPECT_TRUE(s.ops().empty());
 
-    page::Label zero = labelWith("A", 0, 0);
+    Barcode zero = labelWith("A", 0, 0);
     RecordingSurface s2;
     printBarcode(s2, zero, k72, 0, 0);
-    EXPECT_EQ(zero.moduleWidth, 2);
+    EXPECT_EQ(zero.moduleWidth, 0);  // drawing reads the label and never changes it
     const std::string expected = expectedDots("A", 0, 2);
     EXPECT_EQ(printedDots(s2, *Fixed4::parse("122.4"), k72, expected.size()), expected);
 }
 
 // The x positions (relative to the bar origin) of the screen lines.
-std::vector<std::int64_t> screenLines(page::Label& label, Fixed4 res = k72) {
+std::vector<std::int64_t> screenLines(Barcode& label, Fixed4 res = k72) {
     RecordingSurface s;
     绘制条码(s, label, res);
     std::vector<std::int64_t> xs;
@@ -181,10 +181,10 @@ std::vector<std::int64_t> expectedScreenLines(const std::string& modules, int pe
 TEST(ScreenBarcode, PitchesAndTheStopAtThePrintWidth) {
     // "A" in variant 0: 48 modules, W = 691.2 at module width 2 and 1036.8 at 3.
     const std::string modules = expectedDots("A", 0, 1);
-    page::Label w2 = labelWith("A", 0, 2);
+    Barcode w2 = labelWith("A", 0, 2);
     // 15 twips per module: the 47th module reaches 705 ≥ 691.2, so 47 modules are drawn.
     EXPECT_EQ(screenLines(w2), expectedScreenLines(modules, 1, 15, 47));
-    page::Label w3 = labelWith("A", 0, 3);
+    Barcode w3 = labelWith("A", 0, 3);
     // 3 × 8 twips per module: 44 × 24 = 1056 ≥ 1036.8.
     EXPECT_EQ(screenLines(w3), expectedScreenLines(modules, 3, 8, 44));
 }
@@ -192,15 +192,15 @@ TEST(ScreenBarcode, PitchesAndTheStopAtThePrintWidth) {
 TEST(ScreenBarcode, ModuleWidthOneShowsThePlaceholderHatchWhateverTheData) {
     const std::string hatch = "1011010101010101";
     const std::string expected = hatch + hatch + hatch;
-    page::Label a = labelWith("A", 0, 1);
-    page::Label b = labelWith("7", 0, 1);
+    Barcode a = labelWith("A", 0, 1);
+    Barcode b = labelWith("7", 0, 1);
     // W = 345.6: the 24th module reaches 360.
     EXPECT_EQ(screenLines(a), expectedScreenLines(expected, 1, 15, 24));
     EXPECT_EQ(screenLines(a), screenLines(b));
 }
 
 TEST(ScreenBarcode, ReadableCharactersSpreadOrCentred) {
-    page::Label spread = labelWith("AB");
+    Barcode spread = labelWith("AB");
     RecordingSurface s;
     绘制条码(s, spread, k72);
     const auto texts = s.all<DrawText>();
@@ -209,7 +209,7 @@ TEST(ScreenBarcode, ReadableCharactersSpreadOrCentred) {
     EXPECT_EQ(texts[0].topLeft, (Point{120 + 230, 120 + 480 + 45}));
     EXPECT_EQ(texts[1].topLeft, (Point{120 + 460, 645}));
 
-    page::Label centred = labelWith("AB");
+    Barcode centred = labelWith("AB");
     centred.centred = 1;
     RecordingSurface s2;
     绘制条码(s2, centred, k72);
@@ -218,7 +218,7 @@ TEST(ScreenBarcode, ReadableCharactersSpreadOrCentred) {
 }
 
 TEST(ScreenBarcode, EmptyDataDrawsNothing) {
-    page::Label l = labelWith("");
+    Barcode l = labelWith("");
     RecordingSurface s;
     绘制条码(s, l, k72);
     EXPECT_TRUE(s.ops().empty());
@@ -232,7 +232,7 @@ TEST(AdjustButtons, StepsAndLimits) {
         {4, 150, 120}, {4, 480, 360}, {5, 120, 240}, {6, 1, 1}, {6, 3, 2}, {7, 6, 6}, {7, 2, 3},
     };
     for (const auto& c : cases) {
-        page::Label l;
+        Barcode l;
         int* field[] = {&l.handleTop, &l.handleTop, &l.handleLeft, &l.handleLeft, &l.barHeight, &l.barHeight};
         if (c.button < 6) *field[c.button] = c.before;
         else l.moduleWidth = static_cast<std::uint8_t>(c.before);
@@ -256,10 +256,10 @@ TEST(HandleDrag, MovesOnlyPastTheThresholdAndStaysInsideTheLabel) {
         {5000, 5000, true, 3600 - kHandleSize, 900 - kHandleSize},
     };
     for (const auto& c : cases) {
-        page::Label l;
+        Barcode l;
         l.handleLeft = 600;
         l.handleTop = 300;
-        EXPECT_EQ(dragHandle(l, 0, 0, c.dx, c.dy), c.moved) << c.dx << "," << c.dy;
+        EXPECT_EQ(dragHandle(l, 3600, 900, 0, 0, c.dx, c.dy), c.moved) << c.dx << "," << c.dy;
         EXPECT_EQ(l.handleLeft, c.left) << c.dx << "," << c.dy;
         EXPECT_EQ(l.handleTop, c.top) << c.dx << "," << c.dy;
     }

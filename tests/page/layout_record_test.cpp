@@ -159,6 +159,8 @@ TEST(LayoutRecord, SubFieldsWithTheWrongPartCountKeepTheLabelsValues) {
         {"a double blank makes four origin parts",
          labelRecord("60  60 480", "False False False 0 10", "2 0 0 0"),
          [](const Label& l) { EXPECT_EQ(l.handleLeft, 240); }},
+        {"a stored module width 0 reads as 2", labelRecord("120 120 480", "False False False 0 10", "0 0 0 0"),
+         [](const Label& l) { EXPECT_EQ(l.moduleWidth, 2); }},
         {"size rounds half to even", labelRecord("120 120 480", "False False False 0 10.5", "2 0 0 0"),
          [](const Label& l) { EXPECT_EQ(l.font.sizePoints, 10); }},
     };
