@@ -18,14 +18,14 @@ namespace {
 
 using namespace kestrin;
 
-page::Label twentyCharacterLabel() {
-    page::Label l;
+document::Label twentyCharacterLabel() {
+    document::Label l;
     l.data = "KV-2026/12+ABCDE.123";
     return l;
 }
 
 void BM_EncodeAndRenderTwentyCharacters(benchmark::State& state) {
-    page::Label label = twentyCharacterLabel();
+    document::Label label = twentyCharacterLabel();
     RecordingSurface surface;
     for (auto _ : state) {
         surface.clear();
@@ -39,7 +39,7 @@ BENCHMARK(BM_EncodeAndRenderTwentyCharacters);
 void BM_TwoHundredFiftyLabelsToPdf(benchmark::State& state) {
     QTemporaryDir dir;
     const std::string path = (dir.path() + "/labels.pdf").toStdString();
-    page::Label label = twentyCharacterLabel();
+    document::Label label = twentyCharacterLabel();
     for (auto _ : state) {
         auto out = platform::openPdf(path, engine::kDefaultResolution);
         int left = 300, top = 300;

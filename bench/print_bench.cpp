@@ -28,7 +28,7 @@ using namespace kestrin;
 struct Fixture {
     QTemporaryDir dir;
     std::string picture;
-    page::Label label;
+    document::Label label;
 
     Fixture() {
         picture = (dir.path() + "/logo.png").toStdString();
@@ -36,17 +36,17 @@ struct Fixture {
         image.fill(Qt::red);
         image.save(QString::fromStdString(picture));
         label.data = "KV-2026/12";
-        page::TextItem a;
+        document::TextItem a;
         a.caption = "仓库 甲";
         a.left = 1800;
         a.top = 600;
-        page::TextItem b;
+        document::TextItem b;
         b.caption = "Kestrin Vorlana";
         b.left = 1800;
         b.top = 120;
         label.texts[1] = a;
         label.texts[2] = b;
-        page::PictureItem p;
+        document::PictureItem p;
         p.fileName = "logo.png";
         p.path = picture;
         p.left = 2640;
@@ -60,7 +60,7 @@ struct Fixture {
 
 // Places copies as the simple view does and prints each one.
 template <typename PrintOne>
-void sheet(PageSurface& page, int count, const page::Label& label, PrintOne printOne) {
+void sheet(PageSurface& page, int count, const document::Label& label, PrintOne printOne) {
     print::SimpleSheet places(300, 300, label.width, label.height, print::kPagePrinter);
     for (int i = 0; i < count; ++i) {
         const auto slot = places.next();

@@ -2,7 +2,7 @@
 # Installs every Debian 12 package the build, the program and the tests need.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config clang libsodium-dev
+  build-essential cmake ninja-build pkg-config clang python3 libsodium-dev
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-base-dev-tools qt6-translations-l10n libgl-dev libwmf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk fonts-dejavu-core

@@ -70,7 +70,7 @@ std::filesystem::path dataFolder(const print::BatchOptions& opts) {
 // Everything the job needs, read before anything is printed; a problem ends the run here.
 struct Job {
     print::BatchSettings settings;
-    page::Label label;
+    document::Label label;
     std::vector<std::string> values;
 };
 
@@ -86,7 +86,7 @@ int prepare(const print::BatchOptions& opts, Job& job) {
         const auto records = layouts.formatRecords(opts.formatKind, opts.formatName);
         if (!ui.said.empty()) return fail("the layout records file " + layouts.path().string() + " is damaged", kDamagedFile);
         if (records.empty()) return fail("--format: no stored design of kind \"" + opts.formatKind + "\" named \"" + opts.formatName + "\"", kUsageError);
-        const page::PictureLookup pictures{(base / "图形资料").string(), [](const std::string& path) {
+        const document::PictureLookup pictures{(base / "图形资料").string(), [](const std::string& path) {
                                                return platform::loadPicture(QString::fromStdString(path)).ok();
                                            }};
         const auto label = print::labelForFormat(records, opts, pictures);

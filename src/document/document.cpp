@@ -25,14 +25,14 @@ bool Document::editLabel(int index, const std::function<void(Label&)>& change, s
 
 ChangedLabels Document::editPage(const std::function<void(LabelPage&)>& change, std::string_view mergeKey) {
     std::vector<Slot> before;
-    before.reserve(page::kLabelIndexCount);
-    for (int i = 0; i < page::kLabelIndexCount; ++i) before.push_back(page_.copyOf(i));
+    before.reserve(kLabelIndexCount);
+    for (int i = 0; i < kLabelIndexCount; ++i) before.push_back(page_.copyOf(i));
     const std::uint8_t highestBefore = page_.highestIndex();
 
     change(page_);
 
     ChangedLabels changed;
-    for (int i = 0; i < page::kLabelIndexCount; ++i) {
+    for (int i = 0; i < kLabelIndexCount; ++i) {
         const Slot& was = before[static_cast<std::size_t>(i)];
         const bool differs = page_.exists(i) != was.has_value() || (was && !(page_.label(i) == *was));
         if (differs) changed.push_back(i);

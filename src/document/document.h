@@ -15,12 +15,9 @@
 #include <string_view>
 #include <vector>
 
-#include "page/label_page.h"
+#include "document/label_page.h"
 
 namespace kestrin::document {
-
-using page::Label;
-using page::LabelPage;
 
 // The labels that an edit, an undo or a redo changed (created and removed ones included), in
 // index order.
@@ -52,11 +49,11 @@ public:
     void clearUndo();
 
     // What the user has picked and where the pointer went: not part of any step.
-    page::Selection& selection() { return page_.selection; }
-    const page::Selection& selection() const { return page_.selection; }
+    Selection& selection() { return page_.selection; }
+    const Selection& selection() const { return page_.selection; }
     // The paste memory holds a design being copied; it is not part of the page's undo.
-    const std::vector<page::LayoutRecord>& pasteMemory() const { return page_.pasteMemory(); }
-    void setPasteMemory(std::vector<page::LayoutRecord> records) { page_.setPasteMemory(std::move(records)); }
+    const std::vector<LayoutRecord>& pasteMemory() const { return page_.pasteMemory(); }
+    void setPasteMemory(std::vector<LayoutRecord> records) { page_.setPasteMemory(std::move(records)); }
     void 写入贴上记忆(int index) { page_.写入贴上记忆(index); }
 
     // Listeners are called after every change, in the order they subscribed.

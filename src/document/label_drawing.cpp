@@ -5,7 +5,7 @@
 namespace kestrin::document {
 namespace {
 
-void drawTexts(Surface& surface, const page::Label& label, Fixed4 bx, Fixed4 by) {
+void drawTexts(Surface& surface, const Label& label, Fixed4 bx, Fixed4 by) {
     for (const auto& [j, item] : label.texts) {
         surface.setFont(item.font);
         surface.setColour(item.colour);
@@ -13,7 +13,7 @@ void drawTexts(Surface& surface, const page::Label& label, Fixed4 bx, Fixed4 by)
     }
 }
 
-void drawPictures(Surface& surface, const page::Label& label, Fixed4 bx, Fixed4 by) {
+void drawPictures(Surface& surface, const Label& label, Fixed4 bx, Fixed4 by) {
     for (const auto& [j, item] : label.pictures) {
         if (item.path.empty()) continue;  // an empty item, or its file was not there
         const auto x = static_cast<int>((bx + item.left).roundToWhole());
@@ -24,7 +24,7 @@ void drawPictures(Surface& surface, const page::Label& label, Fixed4 bx, Fixed4 
 
 }  // namespace
 
-void drawLabel(Surface& surface, const page::Label& label, LabelMedium medium, Fixed4 resolution, Fixed4 bx,
+void drawLabel(Surface& surface, const Label& label, LabelMedium medium, Fixed4 resolution, Fixed4 bx,
                Fixed4 by) {
     const Rect box{bx, by, label.width, label.height};
     surface.fillRect(box, label.background);

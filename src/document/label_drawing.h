@@ -3,7 +3,7 @@
 
 #include "common/fixed4.h"
 #include "common/surface.h"
-#include "page/label.h"
+#include "document/label.h"
 
 namespace kestrin::document {
 
@@ -13,7 +13,7 @@ enum class LabelMedium { Screen, Paper };
 
 // Draws the label with its top-left corner at (bx, by): background, frame, text items, picture
 // items, and the barcode last and on top. Reads the label and never changes it.
-void drawLabel(Surface& surface, const page::Label& label, LabelMedium medium, Fixed4 resolution, Fixed4 bx,
+void drawLabel(Surface& surface, const Label& label, LabelMedium medium, Fixed4 resolution, Fixed4 bx,
                Fixed4 by);
 
 }  // namespace kestrin::document

@@ -6,7 +6,7 @@
 
 namespace kestrin::page {
 
-bool takeBarcodeInput(Label& label, std::string_view text) {
+bool takeBarcodeInput(document::Label& label, std::string_view text) {
     label.data = utf8::asciiUpper(text);
     label.handleShown = !label.data.empty();
     return label.handleShown;
@@ -21,7 +21,7 @@ std::string_view variantCaption(int variant) {
     return variant >= 0 && variant < 4 ? kCaptions[static_cast<std::size_t>(variant)] : "";
 }
 
-bool isTicked(const Label& label, PanelCheck box) {
+bool isTicked(const document::Label& label, PanelCheck box) {
     switch (box) {
         case PanelCheck::识别字符: return label.readable == 1;
         case PanelCheck::字集中: return label.centred == 1;
@@ -31,7 +31,7 @@ bool isTicked(const Label& label, PanelCheck box) {
     return false;
 }
 
-void setTicked(Label& label, PanelCheck box, bool ticked) {
+void setTicked(document::Label& label, PanelCheck box, bool ticked) {
     const std::uint8_t flag = ticked ? 1 : 0;
     switch (box) {
         case PanelCheck::识别字符: label.readable = flag; break;
@@ -55,11 +55,11 @@ std::string_view checkHint(PanelCheck box, bool ticked, int printerKind) {
     return "";
 }
 
-int shownReadableSize(const Label& label) {
+int shownReadableSize(const document::Label& label) {
     // Halves go to the even size, as every rounding of ours does.
     return static_cast<int>(std::nearbyint(label.font.sizePoints));
 }
 
-void setReadableSize(Label& label, int points) { label.font.sizePoints = points; }
+void setReadableSize(document::Label& label, int points) { label.font.sizePoints = points; }
 
 }  // namespace kestrin::page

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "page/label.h"
+#include "document/label.h"
 
 namespace kestrin::page {
 
@@ -19,7 +19,7 @@ constexpr std::string_view kHandleHint = "按下滑鼠右键，移动调整 条�
 
 // The data box's text, in capitals, becomes the label's barcode data. Returns whether the
 // label now has data: then its bar origin handle shows and it is drawn; else both are cleared.
-bool takeBarcodeInput(Label& label, std::string_view text);
+bool takeBarcodeInput(document::Label& label, std::string_view text);
 
 // The hint shown while the pointer is over the data box.
 std::string_view dataBoxHint(bool recordsFileExists);
@@ -31,8 +31,8 @@ enum class PanelCheck { 识别字符, 字集中, 符号粗, 外框勾选 };
 constexpr std::array<PanelCheck, 4> kPanelChecks = {PanelCheck::识别字符, PanelCheck::字集中,
                                                    PanelCheck::符号粗, PanelCheck::外框勾选};
 
-bool isTicked(const Label& label, PanelCheck box);
-void setTicked(Label& label, PanelCheck box, bool ticked);
+bool isTicked(const document::Label& label, PanelCheck box);
+void setTicked(document::Label& label, PanelCheck box, bool ticked);
 // The frame is the label picture's border: ticking it repaints but does not redraw the bars.
 bool redrawsBarcode(PanelCheck box);
 // The hint names what a click would do, so it depends on the state; the frame's warning about
@@ -40,7 +40,7 @@ bool redrawsBarcode(PanelCheck box);
 std::string_view checkHint(PanelCheck box, bool ticked, int printerKind);
 
 // The size the size list shows for the label's readable characters: a whole number of points.
-int shownReadableSize(const Label& label);
-void setReadableSize(Label& label, int points);
+int shownReadableSize(const document::Label& label);
+void setReadableSize(document::Label& label, int points);
 
 }  // namespace kestrin::page

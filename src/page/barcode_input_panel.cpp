@@ -158,7 +158,7 @@ QHBoxLayout* 条码输入区::buildVariantRow() {
         option->setRowEnds(v == 0, v == 3);
         option->setFixedHeight(28);
         connect(option, &SkinButton::toggled, this, [this, v](bool on) {
-            if (on) editLabel([v](Label& label) { label.variant = static_cast<std::uint8_t>(v); });
+            if (on) editLabel([v](document::Label& label) { label.variant = static_cast<std::uint8_t>(v); });
         });
         row->addWidget(option, 1);
         格式设定_[static_cast<std::size_t>(v)] = option;
@@ -176,7 +176,7 @@ QHBoxLayout* 条码输入区::buildAdjustRow(platform::HintBinder& hints) {
         button->setFixedSize(36, 30);
         hints.bind(button, [i] { return std::string_view(engine::adjustHint(i)); });
         connect(button, &SkinButton::clicked, this,
-                [this, i] { editLabel([i](Label& label) { engine::调整位置(label, i); }); });
+                [this, i] { editLabel([i](document::Label& label) { engine::调整位置(label, i); }); });
         row->addWidget(button);
         if (i % 2 == 1 && i < 7) row->addSpacing(6);
     }
@@ -191,7 +191,7 @@ platform::SkinButton* 条码输入区::buildCheck(platform::HintBinder& hints, P
     connect(check, &SkinButton::toggled, this, [this, box, check, &hints](bool on) {
         hints.refresh(check);
         if (redrawsBarcode(box)) {
-            editLabel([box, on](Label& label) { setTicked(label, box, on); });
+            editLabel([box, on](document::Label& label) { setTicked(label, box, on); });
         } else if (LabelPicture* picture = editedPicture()) {
             setTicked(picture->label(), box, on);
             picture->update();
@@ -209,7 +209,7 @@ QComboBox* 条码输入区::buildSizeList() {
     connect(识符字大小_, &QComboBox::activated, this, [this](int index) {
         if (index < 0) return;
         const int points = 识符字大小_->itemData(index).toInt();
-        editLabel([points](Label& label) { setReadableSize(label, points); });
+        editLabel([points](document::Label& label) { setReadableSize(label, points); });
     });
     return 识符字大小_;
 }
@@ -218,7 +218,7 @@ LabelPicture* 条码输入区::editedPicture() const {
     return tag_ != kNoLabel && findPicture_ ? findPicture_(tag_) : nullptr;
 }
 
-void 条码输入区::editLabel(const std::function<void(Label&)>& change) {
+void 条码输入区::editLabel(const std::function<void(document::Label&)>& change) {
     LabelPicture* picture = editedPicture();
     if (!picture) return;
     change(picture->label());
@@ -226,7 +226,7 @@ void 条码输入区::editLabel(const std::function<void(Label&)>& change) {
 }
 
 void 条码输入区::takeData(const QString& text) {
-    editLabel([&text](Label& label) { takeBarcodeInput(label, text.toStdString()); });
+    editLabel([&text](document::Label& label) { takeBarcodeInput(label, text.toStdString()); });
 }
 
 bool 条码输入区::recordsFileExists() const {
@@ -260,7 +260,7 @@ void 条码输入区::open(int index) {
     LabelPicture* picture = findPicture_ ? findPicture_(index) : nullptr;
     if (!picture) return;
     tag_ = index;
-    const Label& label = picture->label();
+    const document::Label& label = picture->label();
     {
         const QSignalBlocker block(条码输入_);
         条码输入_->setText(platform::toQString(label.data));

@@ -21,10 +21,13 @@ class HintBinder;
 class SkinButton;
 }  // namespace kestrin::platform
 
+namespace kestrin::document {
+struct Label;
+}
+
 namespace kestrin::page {
 
 class LabelPicture;
-struct Label;
 class 条码载入窗;
 // Declared here only by name: moc reads this header and cannot parse the Chinese enumerators.
 enum class PanelCheck;
@@ -90,7 +93,7 @@ private:
     QComboBox* buildSizeList();
     LabelPicture* editedPicture() const;
     // Applies the change to the edited label and redraws it; nothing when the label is gone.
-    void editLabel(const std::function<void(Label&)>& change);
+    void editLabel(const std::function<void(document::Label&)>& change);
     void takeData(const QString& text);
 
     PictureFinder findPicture_;

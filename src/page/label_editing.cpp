@@ -17,11 +17,11 @@ bool within(int a, int b) { return std::abs(a - b) < kDragStep; }
 
 int snapToGrid(int v) { return static_cast<int>(roundHalfEven(v, kGridStep)) * kGridStep; }
 
-LabelDrag labelDragKind(int index, const Label& label, const PointerState& s) {
+LabelDrag labelDragKind(int index, const document::Label& label, const PointerState& s) {
     const bool held = s.leftHeld && s.dragging;
     if (held && s.origin.x > label.width - kEdgeZone && s.pointer.x > kWidthDragMinPointer) return LabelDrag::WidthDrag;
     if (held && s.origin.y > label.height - kEdgeZone && s.pointer.y > kHeightDragMinPointer) return LabelDrag::HeightDrag;
-    if (held && index >= kFirstPageLabel) return LabelDrag::Move;
+    if (held && index >= document::kFirstPageLabel) return LabelDrag::Move;
     return LabelDrag::Hover;
 }
 
@@ -39,7 +39,7 @@ bool stepSize(int& size, int& origin, int pointer) {
     return false;
 }
 
-Twips movedPlace(const Label& label, Twips origin, Twips pointer) {
+Twips movedPlace(const document::Label& label, Twips origin, Twips pointer) {
     Twips place{label.left, label.top};
     if (beyondStep(pointer.y, origin.y)) place.y = snapToGrid(label.top + pointer.y - origin.y);
     if (beyondStep(pointer.x, origin.x)) place.x = snapToGrid(label.left + pointer.x - origin.x);
@@ -52,13 +52,13 @@ Twips movedPaper(Twips paper, Twips origin, Twips pointer) {
     return paper;
 }
 
-std::vector<Guide> alignmentGuides(const LabelPage& page, int index, GuideEdge edge) {
+std::vector<Guide> alignmentGuides(const document::LabelPage& page, int index, GuideEdge edge) {
     std::vector<Guide> guides;
     if (!page.exists(index)) return guides;
-    const Label& self = page.label(index);
-    for (int i = kFirstPageLabel; i <= page.highestIndex(); ++i) {
+    const document::Label& self = page.label(index);
+    for (int i = document::kFirstPageLabel; i <= page.highestIndex(); ++i) {
         if (i == index || !page.exists(i)) continue;
-        const Label& other = page.label(i);
+        const document::Label& other = page.label(i);
         switch (edge) {
             case GuideEdge::Right: {
                 const int right = other.left + other.width;
@@ -79,14 +79,14 @@ std::vector<Guide> alignmentGuides(const LabelPage& page, int index, GuideEdge e
     return guides;
 }
 
-TwipsRect dashedFrame(const Label& label) {
+TwipsRect dashedFrame(const document::Label& label) {
     return {label.left - kDashedFrameMargin, label.top - kDashedFrameMargin, label.width + 2 * kDashedFrameMargin,
             label.height + 2 * kDashedFrameMargin};
 }
 
-Twips deleteButtonPlace(const Label& label) { return {label.width - kDeleteButtonInset, 0}; }
+Twips deleteButtonPlace(const document::Label& label) { return {label.width - kDeleteButtonInset, 0}; }
 
-EdgePointer edgePointer(const Label& label, Twips pointer) {
+EdgePointer edgePointer(const document::Label& label, Twips pointer) {
     if (pointer.x > label.width - kEdgeZone) return EdgePointer::SizeHorizontal;
     if (pointer.y > label.height - kEdgeZone) return EdgePointer::SizeVertical;
     return EdgePointer::Arrow;

@@ -8,10 +8,13 @@
 #include <string_view>
 #include <vector>
 
-#include "page/label_page.h"
+#include "document/label_page.h"
 
 namespace kestrin::page {
 
+// In the simple view the paper sits this far inside the paper frame, holding label 0 at its
+// origin.
+constexpr int kSimplePaperOffset = 120;
 constexpr int kGridStep = 60;
 // A drag acts only once the pointer is more than this far from where the button went down.
 constexpr int kDragStep = 60;
@@ -62,7 +65,7 @@ struct PointerState {
     bool dragging = false;
 };
 
-LabelDrag labelDragKind(int index, const Label& label, const PointerState& state);
+LabelDrag labelDragKind(int index, const document::Label& label, const PointerState& state);
 
 // One step of a width or height drag: the size and the origin along that axis both grow by 60
 // when the pointer is more than 60 past the origin, both shrink by 60 when it is more than 60
@@ -72,7 +75,7 @@ bool stepSize(int& size, int& origin, int pointer);
 // Moving a label: an axis moves only when the pointer is more than 60 from the origin along it,
 // to the grid value of the label's place plus the displacement; a place below 60 becomes 0.
 // The origin stays, since the label moves under the pointer.
-Twips movedPlace(const Label& label, Twips origin, Twips pointer);
+Twips movedPlace(const document::Label& label, Twips origin, Twips pointer);
 
 // The paper follows a drag the same way, without the grid.
 Twips movedPaper(Twips paper, Twips origin, Twips pointer);
@@ -85,15 +88,15 @@ struct Guide {
     int at = 0;  // x of a vertical guide, y of a horizontal one, on the paper
     bool operator==(const Guide&) const = default;
 };
-std::vector<Guide> alignmentGuides(const LabelPage& page, int index, GuideEdge edge);
+std::vector<Guide> alignmentGuides(const document::LabelPage& page, int index, GuideEdge edge);
 
 // The dashed frame 15 twips outside the label, and the delete button's corner in the label.
-TwipsRect dashedFrame(const Label& label);
-Twips deleteButtonPlace(const Label& label);
+TwipsRect dashedFrame(const document::Label& label);
+Twips deleteButtonPlace(const document::Label& label);
 
 // The pointer shape over a label: a sizing pointer near the right or the bottom edge.
 enum class EdgePointer { Arrow, SizeHorizontal, SizeVertical };
-EdgePointer edgePointer(const Label& label, Twips pointer);
+EdgePointer edgePointer(const document::Label& label, Twips pointer);
 
 // Where a floating window of this size opens beside a pointer at `at` (in the host window),
 // along one axis: 60 before the pointer, or pulled back to end 60 inside the host when it would

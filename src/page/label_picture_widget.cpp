@@ -48,7 +48,7 @@ void BarOriginHandle::mouseMoveEvent(QMouseEvent* event) {
     // handle's own coordinates and each step is measured from there.
     const int x = platform::toTwips(event->position().x());
     const int y = platform::toTwips(event->position().y());
-    Label& label = picture_.label();
+    document::Label& label = picture_.label();
     if (engine::dragHandle(label, label.width, label.height, downX_, downY_, x, y)) picture_.绘制条码();
 }
 
@@ -64,7 +64,7 @@ void BarOriginHandle::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
 }
 
-LabelPicture::LabelPicture(int index, Label& label, Fixed4 resolution, QWidget* parent)
+LabelPicture::LabelPicture(int index, document::Label& label, Fixed4 resolution, QWidget* parent)
     : QWidget(parent), index_(index), label_(label), resolution_(resolution), display_(screenTextWidth),
       handle_(new BarOriginHandle(*this)) {
     setObjectName(QStringLiteral("条码签%1").arg(index));

@@ -7,7 +7,7 @@
 
 #include "common/fixed4.h"
 #include "common/recording_surface.h"
-#include "page/label.h"
+#include "document/label.h"
 
 namespace kestrin::page {
 
@@ -37,10 +37,10 @@ class LabelPicture : public QWidget {
     Q_OBJECT
 public:
     // The label lives in the page; the picture shows it and the panels edit it through here.
-    LabelPicture(int index, Label& label, Fixed4 resolution, QWidget* parent = nullptr);
+    LabelPicture(int index, document::Label& label, Fixed4 resolution, QWidget* parent = nullptr);
 
     int index() const { return index_; }
-    Label& label() { return label_; }
+    document::Label& label() { return label_; }
     const RecordingSurface& displayList() const { return display_; }
     BarOriginHandle* handle() const { return handle_; }
     void setResolution(Fixed4 resolution) { resolution_ = resolution; }
@@ -63,7 +63,7 @@ protected:
 
 private:
     int index_;
-    Label& label_;
+    document::Label& label_;
     Fixed4 resolution_;
     RecordingSurface display_;
     BarOriginHandle* handle_;

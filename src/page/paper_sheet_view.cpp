@@ -12,7 +12,6 @@
 #include "platform/skin.h"
 #include "platform/skin_button.h"
 #include "print/arrangement.h"
-#include "shell/window_geometry.h"
 
 namespace kestrin::page {
 
@@ -84,7 +83,7 @@ Qt::CursorShape cursorFor(EdgePointer shape) {
 
 }  // namespace
 
-PaperSheet::PaperSheet(LabelPage& page, Ui& ui, platform::HintBinder& hints, QWidget* frame, QWidget* panelHost)
+PaperSheet::PaperSheet(document::LabelPage& page, Ui& ui, platform::HintBinder& hints, QWidget* frame, QWidget* panelHost)
     : QWidget(frame), page_(page), ui_(ui), hints_(hints), resolution_(Fixed4::fromRaw(72000)),
       panelHost_(panelHost) {
     setObjectName(QStringLiteral("列印范围"));
@@ -113,7 +112,7 @@ void PaperSheet::setPaper(const print::PaperPlacement& placement) {
 
 bool PaperSheet::shows(int index) const {
     if (!page_.exists(index)) return false;
-    return professional_ ? index >= kFirstPageLabel && index <= kLastPageLabel : index == kSimpleLabel;
+    return professional_ ? index >= document::kFirstPageLabel && index <= document::kLastPageLabel : index == document::kSimpleLabel;
 }
 
 PaperSheet::Shown& PaperSheet::ensureShown(int index) {
@@ -148,7 +147,7 @@ void PaperSheet::removeShown(int index) {
 
 void PaperSheet::place(int index) {
     const Shown& s = shown_.at(index);
-    const Label& label = page_.label(index);
+    const document::Label& label = page_.label(index);
     s.picture->move(toPixels(label.left), toPixels(label.top));
     s.picture->绘制条码();
     s.picture->show();
@@ -160,7 +159,7 @@ void PaperSheet::syncLabels() {
         const int index = (it++)->first;
         if (!shows(index)) removeShown(index);
     }
-    for (int i = 0; i <= kLastPageLabel; ++i) {
+    for (int i = 0; i <= document::kLastPageLabel; ++i) {
         if (!shows(i)) continue;
         ensureShown(i);
         place(i);
@@ -180,7 +179,7 @@ LabelPicture* PaperSheet::labelPicture(int index) const {
 }
 
 void PaperSheet::deleteLabel(int index) {
-    if (index < kFirstPageLabel) return;
+    if (index < document::kFirstPageLabel) return;
     removeShown(index);
     page_.deleteLabel(index);
     hideEditingMarks();
@@ -239,13 +238,13 @@ void PaperSheet::labelPress(int index, Qt::MouseButton button, Twips at) {
     page_.selection.dragging = true;
     增加条码窗_->hide();
     emit labelPressed(index);
-    if (index == kSimpleLabel && button == Qt::LeftButton) emit simpleLabelClicked();
+    if (index == document::kSimpleLabel && button == Qt::LeftButton) emit simpleLabelClicked();
 }
 
 void PaperSheet::labelMove(int index, Qt::MouseButtons buttons, Twips at) {
     虚线_->setGuides({});
     page_.selection.currentLabel = index;
-    Label& label = page_.label(index);
+    document::Label& label = page_.label(index);
     const Twips origin{static_cast<int>(page_.selection.dragX), static_cast<int>(page_.selection.dragY)};
     const PointerState state{origin, at, (buttons & Qt::LeftButton) != 0, page_.selection.dragging};
     const LabelDrag drag = labelDragKind(index, label, state);
@@ -265,12 +264,12 @@ void PaperSheet::labelMove(int index, Qt::MouseButtons buttons, Twips at) {
         case LabelDrag::Hover: hint(labelHoverHint(professional_)); break;
     }
     shown_.at(index).picture->setCursor(cursorFor(edgePointer(label, at)));
-    if (index != kSimpleLabel) showMarksAround(index);
+    if (index != document::kSimpleLabel) showMarksAround(index);
 }
 
 void PaperSheet::resizeStep(int index, LabelDrag drag, Twips at) {
     emit labelResizing(index);
-    Label& label = page_.label(index);
+    document::Label& label = page_.label(index);
     const bool width = drag == LabelDrag::WidthDrag;
     int origin = static_cast<int>(width ? page_.selection.dragX : page_.selection.dragY);
     if (stepSize(width ? label.width : label.height, origin, width ? at.x : at.y)) {
@@ -282,12 +281,12 @@ void PaperSheet::resizeStep(int index, LabelDrag drag, Twips at) {
         虚线_->setGuides(alignmentGuides(page_, index, width ? GuideEdge::Right : GuideEdge::Bottom));
     } else {
         // The simple view's paper is exactly label 0, a little inside the page area.
-        setGeometry(pixels({shell::kSimplePaperOffset, shell::kSimplePaperOffset, label.width, label.height}));
+        setGeometry(pixels({kSimplePaperOffset, kSimplePaperOffset, label.width, label.height}));
     }
 }
 
 void PaperSheet::showMarksAround(int index) {
-    const Label& label = page_.label(index);
+    const document::Label& label = page_.label(index);
     platform::SkinButton* button = shown_.at(index).deleteButton;
     const Twips corner = deleteButtonPlace(label);
     button->move(toPixels(corner.x), toPixels(corner.y));
@@ -310,7 +309,7 @@ void PaperSheet::labelRelease(int index, Qt::MouseButton button, Twips, QPoint l
     const auto it = shown_.find(index);
     if (it == shown_.end()) return;  // a slot of the signal above took the label away
     it->second.picture->绘制条码();
-    if (index == kSimpleLabel && button == Qt::LeftButton) emit simpleLabelClicked();
+    if (index == document::kSimpleLabel && button == Qt::LeftButton) emit simpleLabelClicked();
 }
 
 void PaperSheet::mousePressEvent(QMouseEvent* event) {
@@ -333,7 +332,7 @@ void PaperSheet::mouseMoveEvent(QMouseEvent* event) {
 
 void PaperSheet::mouseReleaseEvent(QMouseEvent* event) {
     emit paperReleased();
-    page_.selection.currentLabel = kSimpleLabel;
+    page_.selection.currentLabel = document::kSimpleLabel;
     if (event->button() == Qt::RightButton && professional_) {
         const QPoint at = panelHost_->mapFromGlobal(mapToGlobal(event->position().toPoint()));
         增加条码窗_->openAt(at, !page_.pasteMemory().empty());

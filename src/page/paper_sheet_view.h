@@ -14,7 +14,7 @@
 #include "common/fixed4.h"
 #include "common/ui.h"
 #include "page/label_editing.h"
-#include "page/label_page.h"
+#include "document/label_page.h"
 #include "print/paper.h"
 
 namespace kestrin::platform {
@@ -34,11 +34,11 @@ class PaperSheet : public QWidget {
 public:
     // frame: the page area 新增载入窗 the paper lies in; panelHost: the window the add label
     // window floats over. Hover hints go out through the binder's hint signal.
-    PaperSheet(LabelPage& page, Ui& ui, platform::HintBinder& hints, QWidget* frame, QWidget* panelHost);
+    PaperSheet(document::LabelPage& page, Ui& ui, platform::HintBinder& hints, QWidget* frame, QWidget* panelHost);
 
     void setResolution(Fixed4 resolution);
     void setPrinterKind(int kind) { printerKind_ = kind; }
-    void setPictureLookup(PictureLookup pictures) { pictures_ = std::move(pictures); }
+    void setPictureLookup(document::PictureLookup pictures) { pictures_ = std::move(pictures); }
     // Professional: labels 1..250; simple: label 0 alone. Follow with syncLabels().
     void setProfessional(bool professional);
     bool professional() const { return professional_; }
@@ -110,12 +110,12 @@ private:
     void frameAround(int index);
     void addLabels(int button);
 
-    LabelPage& page_;
+    document::LabelPage& page_;
     Ui& ui_;
     platform::HintBinder& hints_;
     Fixed4 resolution_;
     int printerKind_ = 0;
-    PictureLookup pictures_;
+    document::PictureLookup pictures_;
     bool professional_ = true;
     print::PaperSize paper_;
 

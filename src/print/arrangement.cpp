@@ -14,15 +14,15 @@ void overflow(Ui& ui) {
     ui.message(MessageIcon::Information, kArrangementOverflowTitle, kArrangementOverflowText);
 }
 
-void moveTo(page::Label& label, int left, int top) {
+void moveTo(document::Label& label, int left, int top) {
     label.left = left;
     label.top = top;
 }
 
-bool arrangeOneColumn(page::LabelPage& page, int l0, int t0, int v, PaperSize paper, Ui& ui) {
+bool arrangeOneColumn(document::LabelPage& page, int l0, int t0, int v, PaperSize paper, Ui& ui) {
     int top = t0;
     for (const int i : page.pageLabels()) {
-        page::Label& label = page.label(i);
+        document::Label& label = page.label(i);
         moveTo(label, l0, top);
         top += label.height + v;
         if (top > paper.height) {
@@ -33,7 +33,7 @@ bool arrangeOneColumn(page::LabelPage& page, int l0, int t0, int v, PaperSize pa
     return true;
 }
 
-bool arrangeTwoColumns(page::LabelPage& page, int l0, int t0, int h, int v, PaperSize paper, Ui& ui) {
+bool arrangeTwoColumns(document::LabelPage& page, int l0, int t0, int h, int v, PaperSize paper, Ui& ui) {
     const std::vector<int> labels = page.pageLabels();
     int columnWidth = 0;
     for (const int i : labels) columnWidth = std::max(columnWidth, page.label(i).width);
@@ -42,7 +42,7 @@ bool arrangeTwoColumns(page::LabelPage& page, int l0, int t0, int h, int v, Pape
     int rowHeight = 0;
     int k = 0;
     for (const int i : labels) {
-        page::Label& label = page.label(i);
+        document::Label& label = page.label(i);
         moveTo(label, left, top);
         if (k % 2 == 0) {
             rowHeight = label.height;
@@ -61,12 +61,12 @@ bool arrangeTwoColumns(page::LabelPage& page, int l0, int t0, int h, int v, Pape
     return true;
 }
 
-bool arrangeRows(page::LabelPage& page, int l0, int t0, int h, int v, PaperSize paper, Ui& ui) {
+bool arrangeRows(document::LabelPage& page, int l0, int t0, int h, int v, PaperSize paper, Ui& ui) {
     int left = l0;
     int top = t0;
     int nextRowTop = 0;
     for (const int i : page.pageLabels()) {
-        page::Label& label = page.label(i);
+        document::Label& label = page.label(i);
         for (;;) {
             moveTo(label, left, top);
             if (label.top + label.height > nextRowTop) nextRowTop = label.top + label.height + v;
@@ -122,7 +122,7 @@ int boxValue(std::string_view text) {
     return static_cast<int>(value);
 }
 
-bool arrangeLabels(page::LabelPage& page, ArrangementMode mode, const ArrangementValues& values,
+bool arrangeLabels(document::LabelPage& page, ArrangementMode mode, const ArrangementValues& values,
                    PaperSize paper, Ui& ui) {
     const int l0 = unitsToTwips(values.startLeft);
     const int t0 = unitsToTwips(values.startTop);
@@ -136,8 +136,8 @@ bool arrangeLabels(page::LabelPage& page, ArrangementMode mode, const Arrangemen
     return true;
 }
 
-std::vector<int> 增加条码(page::LabelPage& page, const Generation& request,
-                          const page::PictureLookup& pictures, Ui& ui) {
+std::vector<int> 增加条码(document::LabelPage& page, const Generation& request,
+                          const document::PictureLookup& pictures, Ui& ui) {
     std::vector<int> made;
     int count = 1;
     int rowOffset = 0;
@@ -146,7 +146,7 @@ std::vector<int> 增加条码(page::LabelPage& page, const Generation& request,
         const auto index = page.createLabel(request.printerKind);
         if (!index) break;
         made.push_back(*index);
-        page::Label& label = page.label(*index);
+        document::Label& label = page.label(*index);
         moveTo(label, request.left + columnOffset, request.top + rowOffset);
         page.selection.currentLabel = *index;
         page.删除所有标签(*index);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/ui.h"
-#include "page/label_page.h"
+#include "document/label_page.h"
 #include "print/paper.h"
 
 namespace kestrin::print {
@@ -40,7 +40,7 @@ inline constexpr std::string_view kGenerationOverflowTitle = "超出提示";
 // Moves the page's labels 1..250, in index order, by the mode. Stops with the overflow message
 // when a row passes the paper's bottom (labels not yet reached keep their places) and then
 // returns false.
-bool arrangeLabels(page::LabelPage& page, ArrangementMode mode, const ArrangementValues& values,
+bool arrangeLabels(document::LabelPage& page, ArrangementMode mode, const ArrangementValues& values,
                    PaperSize paper, Ui& ui);
 
 // The add label window's buttons 0 (one blank label) and 1 (labels from the paste memory).
@@ -55,8 +55,8 @@ struct Generation {
 
 // Creates the labels, each becoming the current label in turn, and returns their indices.
 // Stops without a message when no label index is free.
-std::vector<int> 增加条码(page::LabelPage& page, const Generation& request,
-                          const page::PictureLookup& pictures, Ui& ui);
+std::vector<int> 增加条码(document::LabelPage& page, const Generation& request,
+                          const document::PictureLookup& pictures, Ui& ui);
 std::string generationHint(int button, std::string_view quantityText);
 
 // Adds one (button 0) to or subtracts one (button 1) from the number made of all the digits

@@ -48,7 +48,7 @@ constexpr const char* kModeHints[3] = {"单行 上下排列", "二行 上下排�
 
 }  // namespace
 
-ArrangementPanel::ArrangementPanel(page::LabelPage& page, Ui& ui, platform::HintBinder& hints, PaperReader paper,
+ArrangementPanel::ArrangementPanel(document::LabelPage& page, Ui& ui, platform::HintBinder& hints, PaperReader paper,
                                    Writer write, QWidget* parent)
     : QWidget(parent), page_(page), ui_(ui), paper_(std::move(paper)), write_(std::move(write)) {
     setObjectName(QStringLiteral("自动排列窗"));

@@ -23,17 +23,17 @@ BatchSettings batchSettings(const std::vector<storage::SettingsEntry>& entries, 
     return s;
 }
 
-std::optional<page::Label> labelForFormat(const std::vector<storage::LayoutRecord>& records, const BatchOptions& options,
-                                          const page::PictureLookup& pictures) {
-    page::Label label;
-    if (!page::applyRecords(records, label, false, pictures)) return std::nullopt;
+std::optional<document::Label> labelForFormat(const std::vector<storage::LayoutRecord>& records, const BatchOptions& options,
+                                          const document::PictureLookup& pictures) {
+    document::Label label;
+    if (!document::applyRecords(records, label, false, pictures)) return std::nullopt;
     options.overrides.applyTo(label);
     return label;
 }
 
-page::Label labelForData(const BatchOptions& options, const BatchSettings& settings) {
-    page::Label label;
-    if (settings.printerKind == kLabelPrinter) label.width = page::kLabelPrinterLabelWidth;
+document::Label labelForData(const BatchOptions& options, const BatchSettings& settings) {
+    document::Label label;
+    if (settings.printerKind == kLabelPrinter) label.width = document::kLabelPrinterLabelWidth;
     label.data = options.data;
     options.overrides.applyTo(label);
     return label;
@@ -71,7 +71,7 @@ ValueList recordValues(const std::vector<storage::BarcodeFields>& records, const
     return list;
 }
 
-bool printBatch(PageSurface& page, page::Label label, const std::vector<std::string>& values, int copies,
+bool printBatch(PageSurface& page, document::Label label, const std::vector<std::string>& values, int copies,
                 const BatchSettings& settings) {
     SimpleSheet sheet(unitsToTwips(settings.start.startLeft), unitsToTwips(settings.start.startTop), label.width,
                       label.height, settings.printerKind);

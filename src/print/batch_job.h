@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "common/surface.h"
-#include "page/label.h"
-#include "page/layout_record.h"
+#include "document/label.h"
+#include "document/layout_record.h"
 #include "print/arrangement.h"
 #include "print/batch_options.h"
 #include "storage/barcode_records.h"
@@ -29,12 +29,12 @@ struct BatchSettings {
 BatchSettings batchSettings(const std::vector<storage::SettingsEntry>& entries, const BatchOptions& options);
 
 // A new label carrying the --data text, with the bar options given applied.
-page::Label labelForData(const BatchOptions& options, const BatchSettings& settings);
+document::Label labelForData(const BatchOptions& options, const BatchSettings& settings);
 
 // A stored design made into a label exactly as the window recalls it, with the bar options
 // given applied; nothing when the design's label record cannot be read.
-std::optional<page::Label> labelForFormat(const std::vector<storage::LayoutRecord>& records, const BatchOptions& options,
-                                          const page::PictureLookup& pictures);
+std::optional<document::Label> labelForFormat(const std::vector<storage::LayoutRecord>& records, const BatchOptions& options,
+                                          const document::PictureLookup& pictures);
 
 struct ValueList {
     std::vector<std::string> values;  // in capitals, as the input box takes them
@@ -47,7 +47,7 @@ ValueList recordValues(const std::vector<storage::BarcodeFields>& records, const
 
 // Prints the label once per value (once as it is when values is empty), each copies times in
 // turn, laid out as the simple view lays out its copies, and ends the document.
-bool printBatch(PageSurface& page, page::Label label, const std::vector<std::string>& values, int copies,
+bool printBatch(PageSurface& page, document::Label label, const std::vector<std::string>& values, int copies,
                 const BatchSettings& settings);
 
 }  // namespace kestrin::print

@@ -16,7 +16,7 @@ const char* const kBatchUsage =
     "                     [--readable 0|1] [--centred 0|1] [--resolution TWIPS_PER_DOT] [--printer-kind 0|1]\n"
     "                     [--pdf FILE | --png FILE --dpi N]   (neither: the system's default printer)\n";
 
-void LabelOverrides::applyTo(page::Label& label) const {
+void LabelOverrides::applyTo(document::Label& label) const {
     const auto byte = [](int v) { return static_cast<std::uint8_t>(v); };
     if (variant) label.variant = byte(*variant);
     if (moduleWidth) label.moduleWidth = byte(*moduleWidth);

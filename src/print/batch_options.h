@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/fixed4.h"
-#include "page/label.h"
+#include "document/label.h"
 
 namespace kestrin::print {
 
@@ -17,7 +17,7 @@ enum class CalibrationPages { Coarse, Fine };
 // Bar options given on the command line; each one given replaces the label's own value.
 struct LabelOverrides {
     std::optional<int> variant, moduleWidth, barHeight, x, y, readable, centred;
-    void applyTo(page::Label& label) const;
+    void applyTo(document::Label& label) const;
 };
 
 struct BatchOptions {

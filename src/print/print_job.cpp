@@ -13,11 +13,11 @@ int copiesToPrint(const PrintSettings& settings) { return std::clamp(settings.co
 
 }  // namespace
 
-void 喷墨列印(Surface& page, const page::Label& label, Fixed4 resolution, Fixed4 bx, Fixed4 by) {
+void 喷墨列印(Surface& page, const document::Label& label, Fixed4 resolution, Fixed4 bx, Fixed4 by) {
     document::drawLabel(page, label, document::LabelMedium::Paper, resolution, bx, by);
 }
 
-void 喷墨列印(Surface& page, const page::Label& label, const PrintSettings& settings) {
+void 喷墨列印(Surface& page, const document::Label& label, const PrintSettings& settings) {
     if (settings.printerKind == kLabelPrinter) {
         喷墨列印(page, label, settings.resolution, 0, 0);
     } else {
@@ -56,7 +56,7 @@ SimpleSheet::Slot SimpleSheet::next() {
     return slot;
 }
 
-bool simplePrint(PageSurface& page, const page::Label& label, int quantity, const ArrangementValues& start,
+bool simplePrint(PageSurface& page, const document::Label& label, int quantity, const ArrangementValues& start,
                  const PrintSettings& settings) {
     const int total = quantity < 1 ? 0 : quantity * copiesToPrint(settings);
     SimpleSheet sheet(unitsToTwips(start.startLeft), unitsToTwips(start.startTop), label.width, label.height,
@@ -69,15 +69,8 @@ bool simplePrint(PageSurface& page, const page::Label& label, int quantity, cons
     return page.endDocument();
 }
 
-namespace {
-
-// An empty or zero box still prints each label once.
-int copiesToPrint(const PrintSettings& settings) { return std::clamp(settings.copies, 1, kMostCopies); }
-
-}  // namespace
-
-bool professionalPrint(PageSurface& page, const page::LabelPage& labels, const PrintSettings& settings) {
-    const int copies = std::max(settings.copies, 1);
+bool professionalPrint(PageSurface& page, const document::LabelPage& labels, const PrintSettings& settings) {
+    const int copies = copiesToPrint(settings);
     const std::vector<int> present = labels.pageLabels();
     bool pageUsed = false;
     const auto startPageIfUsed = [&] {

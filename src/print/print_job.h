@@ -4,8 +4,8 @@
 
 #include "common/fixed4.h"
 #include "common/surface.h"
-#include "page/label.h"
-#include "page/label_page.h"
+#include "document/label.h"
+#include "document/label_page.h"
 #include "print/arrangement.h"
 
 namespace kestrin::print {
@@ -30,10 +30,10 @@ struct PrintSettings {
 
 // Prints one label with its top-left corner at (bx, by): background, frame, text items,
 // picture items, then the barcode last and on top. Does not end the page.
-void 喷墨列印(Surface& page, const page::Label& label, Fixed4 resolution, Fixed4 bx, Fixed4 by);
+void 喷墨列印(Surface& page, const document::Label& label, Fixed4 resolution, Fixed4 bx, Fixed4 by);
 // Prints one label of the page where the printer kind puts it: at its place on the paper for
 // a page printer, at the page's corner for a label printer.
-void 喷墨列印(Surface& page, const page::Label& label, const PrintSettings& settings);
+void 喷墨列印(Surface& page, const document::Label& label, const PrintSettings& settings);
 
 // Where the simple view puts successive copies of a label: rows from the start position,
 // a new row and a new page at the fixed bounds; on a label printer every copy at (0, 0) on a
@@ -60,9 +60,9 @@ private:
 // 确定列印: label 0 printed quantity × copies times over the sheet from the start boxes, then
 // the document ended. A quantity below 1 prints nothing. The label keeps its own place.
 // Returns what ending the document returned.
-bool simplePrint(PageSurface& page, const page::Label& label, int quantity, const ArrangementValues& start,
+bool simplePrint(PageSurface& page, const document::Label& label, int quantity, const ArrangementValues& start,
                  const PrintSettings& settings);
 // 确定列印_V: every existing label 1..250 in index order, then the document ended.
-bool professionalPrint(PageSurface& page, const page::LabelPage& labels, const PrintSettings& settings);
+bool professionalPrint(PageSurface& page, const document::LabelPage& labels, const PrintSettings& settings);
 
 }  // namespace kestrin::print

@@ -87,7 +87,7 @@ WindowSize screenInTwips(const QWidget& w) {
     setWindowIcon(skin::appIcon());
     setWindowFlag(Qt::FramelessWindowHint);
     setMouseTracking(true);
-    page_.label(page::kSimpleLabel).readable = 1;
+    page_.label(document::kSimpleLabel).readable = 1;
     openDestination_ = [this] { return platform::openPrintDestination(settings_.resolution); };
 
     buildPaperFrame();
@@ -126,7 +126,7 @@ WindowSize screenInTwips(const QWidget& w) {
     resize(toPixels(kSimpleViewWidth), toPixels(kSimpleViewHeight));
     视窗底图排列();
     版本切换("简易版");
-    openBarcodeInput(page::kSimpleLabel);
+    openBarcodeInput(document::kSimpleLabel);
 }
 
 主视窗::~主视窗() = default;
@@ -138,7 +138,7 @@ void 主视窗::buildPaperFrame() {
     列印范围_->setProperty("paper", true);
     列印范围_->setAutoFillBackground(true);
     列印范围_->setMouseTracking(true);
-    条码签0_ = new page::LabelPicture(page::kSimpleLabel, page_.label(page::kSimpleLabel), settings_.resolution, 列印范围_);
+    条码签0_ = new page::LabelPicture(document::kSimpleLabel, page_.label(document::kSimpleLabel), settings_.resolution, 列印范围_);
     connect(条码签0_, &page::LabelPicture::clicked, this, &主视窗::openBarcodeInput);
     hints_.bind(条码签0_->handle(), [] { return page::kHandleHint; });
 
@@ -236,8 +236,8 @@ void 主视窗::applySettings() {
             move(placed.left ? toPixels(*placed.left) : x(), placed.top ? toPixels(*placed.top) : y());
         }
     }
-    page::Label& label0 = page_.label(page::kSimpleLabel);
-    if (settings_.printerKind == print::kLabelPrinter) label0.width = page::kLabelPrinterLabelWidth;
+    document::Label& label0 = page_.label(document::kSimpleLabel);
+    if (settings_.printerKind == print::kLabelPrinter) label0.width = document::kLabelPrinterLabelWidth;
     条码签0_->setResolution(settings_.resolution);
     条码输入区_->setPrinterKind(settings_.printerKind);
     条码签0_->绘制条码();
@@ -283,7 +283,7 @@ void 主视窗::版本切换(std::string_view view) {
         horizontalBar_->hide();
         // The panel may still edit a label of the professional view (or one since deleted):
         // in the simple view it edits label 0 alone.
-        条码输入区_->open(page::kSimpleLabel);
+        条码输入区_->open(document::kSimpleLabel);
         if (QWidget* q = panel(PanelSlot::列印数量窗)) q->show();
         功能窗排列();
         版本按钮_->setText(QStringLiteral("专业版"));
@@ -517,13 +517,13 @@ void 主视窗::确定列印() {
     if (quantity >= 1) {
         platform::PrintDestination destination = openDestination_();
         const print::PrintSettings printSettings{settings_.resolution, settings_.printerKind, copies_ ? copies_() : 1};
-        print::simplePrint(destination.output->surface(), page_.label(page::kSimpleLabel), quantity,
+        print::simplePrint(destination.output->surface(), page_.label(document::kSimpleLabel), quantity,
                            settings_.arrangement, printSettings);
         platform::finishPrint(destination, *ui_);
     }
     // Label 0 is what was printed; F1 can come while the view still shrinks from the
     // professional one, with the panel on a label of that view.
-    条码输入区_->open(page::kSimpleLabel);
+    条码输入区_->open(document::kSimpleLabel);
     条码输入区_->dataBox()->setFocus();
     条码输入区_->dataBox()->selectAll();
     功能窗排列();
@@ -585,7 +585,7 @@ void 主视窗::loginOpened() {
 
 // --- Window geometry ---
 
-page::LabelPicture* 主视窗::labelPicture(int index) const { return index == page::kSimpleLabel ? 条码签0_ : nullptr; }
+page::LabelPicture* 主视窗::labelPicture(int index) const { return index == document::kSimpleLabel ? 条码签0_ : nullptr; }
 
 platform::SkinButton* 主视窗::toolbarButton(ToolbarButton which) const {
     return toolbar_[static_cast<std::size_t>(which)];

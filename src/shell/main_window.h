@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "common/fixed4.h"
-#include "page/label_page.h"
+#include "document/label_page.h"
 #include "platform/hint_binder.h"
 #include "platform/print_destination.h"
 #include "shell/startup_settings.h"
@@ -136,8 +136,8 @@ public:
     Fixed4 resolution() const { return settings_.resolution; }
     int printerKind() const { return settings_.printerKind; }
     print::ArrangementValues& arrangement() { return settings_.arrangement; }
-    page::LabelPage& labelPage() { return page_; }
-    page::Label& label(int index) { return page_.label(index); }
+    document::LabelPage& labelPage() { return page_; }
+    document::Label& label(int index) { return page_.label(index); }
     page::LabelPicture* labelPicture(int index) const;
     page::条码输入区* barcodeInputPanel() const { return 条码输入区_; }
     LoginPanel* loginPanel() const { return 登入密码窗_; }
@@ -179,7 +179,7 @@ private:
     void setSizeInTwips(WindowSize size);
     void pointerOnBackground(QPoint atPixels, QPoint global, Qt::MouseButtons buttons);
 
-    page::LabelPage page_;
+    document::LabelPage page_;
     StartupSettings settings_;
     std::string view_;
     int viewTag_ = kSimpleView;  // the view number 版本按钮 carries

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "page/label_editing.h"
 #include "storage/settings_keys.h"
 
 namespace kestrin::shell {
@@ -23,9 +24,8 @@ constexpr int kResizeGrip = 200;
 // A grip drag acts only once the pointer is this far from where it was last taken.
 constexpr int kResizeThreshold = 60;
 
-// In the simple view the paper sits this far inside the paper frame, holding label 0 at its
-// origin, and the panels stack in a column below it.
-constexpr int kSimplePaperOffset = 120;
+// In the simple view the panels stack in a column below the paper (page::kSimplePaperOffset).
+using page::kSimplePaperOffset;
 constexpr int kPanelColumnLeft = 255;
 constexpr int kPanelGap = 120;
 

@@ -73,7 +73,7 @@ void wireSheetSignals(主视窗& window, page::PaperSheet* sheet) {
     using page::PaperSheet;
     page::条码输入区* input = window.barcodeInputPanel();
     input->setPictureFinder([&window, sheet](int i) {
-        return i == page::kSimpleLabel ? window.labelPicture(i) : sheet->labelPicture(i);
+        return i == document::kSimpleLabel ? window.labelPicture(i) : sheet->labelPicture(i);
     });
     QObject::connect(sheet, &PaperSheet::labelDoubleClicked, &window, [&window, sheet](int i) {
         if (page::LabelPicture* picture = sheet->labelPicture(i)) window.openBarcodeInputFor(*picture);
@@ -105,7 +105,7 @@ page::条码载入窗* buildPicker(主视窗& window, storage::SettingsStore& st
     window.setPanel(PanelSlot::条码载入窗, picker);
     // A press on the simple view's label closes the picker; on the professional paper the
     // sheet's signals close it with the other panels.
-    QObject::connect(window.labelPicture(page::kSimpleLabel), &page::LabelPicture::clicked, picker, &QWidget::hide);
+    QObject::connect(window.labelPicture(document::kSimpleLabel), &page::LabelPicture::clicked, picker, &QWidget::hide);
     return picker;
 }
 

@@ -14,7 +14,7 @@ using Slots = std::vector<std::optional<Label>>;
 
 Slots slotsOf(const Document& doc) {
     Slots out;
-    for (int i = 0; i < page::kLabelIndexCount; ++i) out.push_back(doc.page().copyOf(i));
+    for (int i = 0; i < kLabelIndexCount; ++i) out.push_back(doc.page().copyOf(i));
     return out;
 }
 
@@ -151,7 +151,7 @@ TEST(Document, UndoingACreationFreesItsIndexAndTheHighestIndex) {
     EXPECT_FALSE(f.doc.exists(4));
     EXPECT_EQ(f.doc.page().highestIndex(), 3);
     f.doc.editPage([](LabelPage& p) { p.createLabel(0); });
-    EXPECT_EQ(f.doc.label(4).width, page::kLabelWidth);  // a fresh label, not the undone one
+    EXPECT_EQ(f.doc.label(4).width, kLabelWidth);  // a fresh label, not the undone one
 }
 
 TEST(Document, ListenersCanLeaveWhileBeingTold) {

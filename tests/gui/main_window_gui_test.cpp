@@ -33,7 +33,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    page::Label& label() { return window.label(0); }
+    document::Label& label() { return window.label(0); }
     page::LabelPicture& picture() { return *window.labelPicture(0); }
     page::BarcodeDataBox& dataBox() { return *window.barcodeInputPanel()->dataBox(); }
     SkinButton& button(const QString& name) {
@@ -86,7 +86,8 @@ TEST_F(MainWindowGui, EmptyDataHidesTheHandleAndClearsTheLabel) {
     dataBox().selectAll();
     QTest::keyClick(&dataBox(), Qt::Key_Backspace);
     EXPECT_EQ(label().data, "");
-    EXPECT_TRUE(picture().displayList().ops().empty());
+    EXPECT_TRUE(picture().displayList().all<DrawLine>().empty()) << "no bars";
+    EXPECT_TRUE(picture().displayList().all<DrawText>().empty()) << "no readable characters";
     EXPECT_FALSE(picture().handle()->isVisible());
 }
 
@@ -107,27 +108,27 @@ TEST_F(MainWindowGui, EnterHidesThePanelAndAClickOnTheLabelBringsItBackWithAllSe
 TEST_F(MainWindowGui, AdjustButtonsStepWithinTheirLimitsAndRedraw) {
     struct Case {
         int button;
-        std::function<void(page::Label&)> before;
-        std::function<int(const page::Label&)> value;
+        std::function<void(document::Label&)> before;
+        std::function<int(const document::Label&)> value;
         int expected;
     };
-    const auto top = [](const page::Label& l) { return l.handleTop; };
-    const auto left = [](const page::Label& l) { return l.handleLeft; };
-    const auto height = [](const page::Label& l) { return l.barHeight; };
-    const auto module = [](const page::Label& l) { return int{l.moduleWidth}; };
+    const auto top = [](const document::Label& l) { return l.handleTop; };
+    const auto left = [](const document::Label& l) { return l.handleLeft; };
+    const auto height = [](const document::Label& l) { return l.barHeight; };
+    const auto module = [](const document::Label& l) { return int{l.moduleWidth}; };
     const Case cases[] = {
-        {0, [](page::Label& l) { l.handleTop = 120; }, top, 60},
-        {0, [](page::Label& l) { l.handleTop = 30; }, top, 0},
-        {1, [](page::Label& l) { l.handleTop = 120; }, top, 180},
-        {2, [](page::Label& l) { l.handleLeft = 45; }, left, 0},
-        {3, [](page::Label& l) { l.handleLeft = 120; }, left, 180},
-        {4, [](page::Label& l) { l.barHeight = 150; }, height, 120},
-        {4, [](page::Label& l) { l.barHeight = 480; }, height, 360},
-        {5, [](page::Label& l) { l.barHeight = 480; }, height, 600},
-        {6, [](page::Label& l) { l.moduleWidth = 1; }, module, 1},
-        {6, [](page::Label& l) { l.moduleWidth = 3; }, module, 2},
-        {7, [](page::Label& l) { l.moduleWidth = 6; }, module, 6},
-        {7, [](page::Label& l) { l.moduleWidth = 2; }, module, 3},
+        {0, [](document::Label& l) { l.handleTop = 120; }, top, 60},
+        {0, [](document::Label& l) { l.handleTop = 30; }, top, 0},
+        {1, [](document::Label& l) { l.handleTop = 120; }, top, 180},
+        {2, [](document::Label& l) { l.handleLeft = 45; }, left, 0},
+        {3, [](document::Label& l) { l.handleLeft = 120; }, left, 180},
+        {4, [](document::Label& l) { l.barHeight = 150; }, height, 120},
+        {4, [](document::Label& l) { l.barHeight = 480; }, height, 360},
+        {5, [](document::Label& l) { l.barHeight = 480; }, height, 600},
+        {6, [](document::Label& l) { l.moduleWidth = 1; }, module, 1},
+        {6, [](document::Label& l) { l.moduleWidth = 3; }, module, 2},
+        {7, [](document::Label& l) { l.moduleWidth = 6; }, module, 6},
+        {7, [](document::Label& l) { l.moduleWidth = 2; }, module, 3},
     };
     type(QStringLiteral("A1"));
     for (const auto& c : cases) {

@@ -15,7 +15,7 @@
 #include "page/add_label_window.h"
 #include "page/barcode_input_panel.h"
 #include "page/label_picture_widget.h"
-#include "page/layout_record.h"
+#include "document/layout_record.h"
 #include "page/paper_sheet_view.h"
 #include "page/record_picker_panel.h"
 #include "platform/data_folders.h"
@@ -342,7 +342,7 @@ protected:
         EXPECT_EQ(window.viewName(), view);
         EXPECT_EQ(window.viewTag(), viewTag);
         EXPECT_EQ(shown(), shownBefore);
-        EXPECT_EQ(window.label(page::kSimpleLabel).data, "");
+        EXPECT_EQ(window.label(document::kSimpleLabel).data, "");
         EXPECT_EQ(window.size(), LoginPanel::pictureSize());
         EXPECT_TRUE(window.loginPanel()->isVisible());
         EXPECT_TRUE(ui.messages.empty());
@@ -465,11 +465,11 @@ TEST_F(WiredWindowGui, TheInputPanelOfADeletedLabelChangesNothing) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return pickerBarcodes().count() == 3; }, 3000)) << what;
         deleteWithItsButton(label);
         ASSERT_EQ(addLabelAt({100, 100}), label) << what;
-        const auto before = page::labelRecords(window.label(label));
-        const auto zeroBefore = page::labelRecords(window.label(0));
+        const auto before = document::labelRecords(window.label(label));
+        const auto zeroBefore = document::labelRecords(window.label(0));
         use();
-        EXPECT_EQ(page::labelRecords(window.label(label)), before) << what;
-        EXPECT_EQ(page::labelRecords(window.label(0)), zeroBefore) << what;
+        EXPECT_EQ(document::labelRecords(window.label(label)), before) << what;
+        EXPECT_EQ(document::labelRecords(window.label(0)), zeroBefore) << what;
         parts.sheet->deleteLabel(label);
     }
 }

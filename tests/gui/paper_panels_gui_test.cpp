@@ -55,7 +55,7 @@ protected:
     }
     using Places = std::vector<std::pair<int, int>>;
 
-    page::LabelPage page;
+    document::LabelPage page;
     test::RecordingUi ui;
     platform::HintBinder hints;
     QWidget host;
@@ -224,7 +224,7 @@ protected:
         return out;
     }
 
-    page::LabelPage page;
+    document::LabelPage page;
     test::RecordingUi ui;
     RecordingSurface recorded;
 };
@@ -263,7 +263,7 @@ namespace {
 TEST(PaperPanelsGui, Screenshot) {
     const QString folder = qEnvironmentVariable("KESTRIN_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "KESTRIN_SCREENSHOTS not set";
-    page::LabelPage page;
+    document::LabelPage page;
     test::RecordingUi ui;
     platform::HintBinder hints;
     QWidget host;
@@ -281,7 +281,7 @@ TEST(PaperPanelsGui, Screenshot) {
     quantity.move(264, 200);
     page::PaperSheet sheet(page, ui, hints, &host, &host);
     sheet.hide();
-    page.setPasteMemory(std::vector<page::LayoutRecord>(1));
+    page.setPasteMemory(std::vector<document::LayoutRecord>(1));
     sheet.addLabelWindow()->openAt(QPoint(600, 14), true);
     host.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));

@@ -62,12 +62,12 @@ protected:
     void hover(int i, int x, int y) { send(i, QEvent::MouseMove, x, y, Qt::NoButton, Qt::NoButton); }
     void release(int i, int x, int y) { send(i, QEvent::MouseButtonRelease, x, y, Qt::LeftButton, Qt::NoButton); }
     QRect pixelsOf(int i) {
-        const Label& l = page.label(i);
+        const document::Label& l = page.label(i);
         return {toPixels(l.left), toPixels(l.top), toPixels(l.width), toPixels(l.height)};
     }
     QWidget* child(const QString& name) { return sheet->findChild<QWidget*>(name); }
 
-    LabelPage page;
+    document::LabelPage page;
     test::RecordingUi ui;
     platform::HintBinder hints;
     QWidget host;
@@ -238,7 +238,7 @@ TEST_F(PaperSheetGui, PaperFollowsALeftDragBeyondSixtyTwips) {
     send(QEvent::MouseMove, {310, 300}, Qt::NoButton, Qt::LeftButton);
     EXPECT_EQ(sheet->pos(), start + QPoint(10, 0));
     send(QEvent::MouseButtonRelease, {300, 300}, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(page.selection.currentLabel, kSimpleLabel);
+    EXPECT_EQ(page.selection.currentLabel, document::kSimpleLabel);
 }
 
 TEST_F(PaperSheetGui, SimpleViewHoldsLabelZeroAloneWhichNeverMoves) {
@@ -275,18 +275,18 @@ TEST_F(PaperSheetGui, RedrawingALabelTakesTheDashedFrameToIt) {
 // The bar origin handle shows where the label has data and its handle flag is up: typed data
 // raises it, a stored design raises it on every label but the preview label 999.
 TEST(LabelPictureHandle, ShowsWithDataWhereTheLabelsFlagAllows) {
-    LabelPage page;
+    document::LabelPage page;
     const int source = *page.createLabel(0);
     takeBarcodeInput(page.label(source), "K1");
     page.写入贴上记忆(source);
     const int pasted = *page.createLabel(0);
     ASSERT_TRUE(page.贴上条码格式(pasted, {}));
-    ASSERT_TRUE(page.贴上条码格式(kPreviewLabel, {}));
+    ASSERT_TRUE(page.贴上条码格式(document::kPreviewLabel, {}));
     const int cleared = *page.createLabel(0);
     takeBarcodeInput(page.label(cleared), "K2");
     takeBarcodeInput(page.label(cleared), "");
     struct Case { int index; bool shown; };
-    for (const Case c : {Case{source, true}, Case{pasted, true}, Case{kPreviewLabel, false}, Case{cleared, false}}) {
+    for (const Case c : {Case{source, true}, Case{pasted, true}, Case{document::kPreviewLabel, false}, Case{cleared, false}}) {
         LabelPicture picture(c.index, page.label(c.index), engine::kDefaultResolution);
         picture.绘制条码();
         EXPECT_EQ(picture.handle()->isVisibleTo(&picture), c.shown) << c.index;

@@ -10,7 +10,7 @@
 
 #include "engine/barcode_drawing.h"
 #include "page/barcode_input_panel.h"
-#include "page/label_page.h"
+#include "document/label_page.h"
 #include "page/label_picture_widget.h"
 #include "platform/hint_binder.h"
 #include "platform/qt_ui.h"
@@ -53,8 +53,8 @@ protected:
         QObject::connect(&hints, &platform::HintBinder::hint, &host, [this](const QString& t) { mainHint = t; });
         host.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
-        panel->setPictureFinder([this](int i) { return i == kSimpleLabel ? picture : nullptr; });
-        panel->open(kSimpleLabel);
+        panel->setPictureFinder([this](int i) { return i == document::kSimpleLabel ? picture : nullptr; });
+        panel->open(document::kSimpleLabel);
     }
 
     void writeRecords() {
@@ -98,7 +98,7 @@ protected:
     platform::HintBinder hints;
     QString mainHint;
     QWidget host;
-    Label label;
+    document::Label label;
     LabelPicture* picture = nullptr;
     条码输入区* panel = nullptr;
     条码载入窗* picker = nullptr;

@@ -6,7 +6,7 @@ namespace kestrin::page {
 namespace {
 
 TEST(BarcodeInput, DataTakesTheTextInCapitalsAndEmptyClearsIt) {
-    Label label;
+    document::Label label;
     EXPECT_TRUE(takeBarcodeInput(label, "ab-12 c.d/+"));
     EXPECT_EQ(label.data, "AB-12 C.D/+");
     EXPECT_TRUE(label.handleShown);
@@ -37,9 +37,9 @@ TEST(BarcodeInput, CheckHintsFollowTheStateAndThePrinterKind) {
 
 TEST(BarcodeInput, EachCheckBoxEditsItsOwnFlagOnly) {
     for (PanelCheck box : kPanelChecks) {
-        Label label;
+        document::Label label;
         label.readable = 0;
-        const Label before = label;
+        const document::Label before = label;
         setTicked(label, box, true);
         for (PanelCheck other : kPanelChecks) {
             EXPECT_EQ(isTicked(label, other), other == box ? true : isTicked(before, other))
@@ -51,7 +51,7 @@ TEST(BarcodeInput, EachCheckBoxEditsItsOwnFlagOnly) {
 }
 
 TEST(BarcodeInput, SizeListShowsWholePointsHalvesToEven) {
-    Label label;
+    document::Label label;
     for (const auto& [points, shown] : {std::pair{10.0, 10}, {10.5, 10}, {11.5, 12}, {8.4, 8}}) {
         label.font.sizePoints = points;
         EXPECT_EQ(shownReadableSize(label), shown) << points;

@@ -13,7 +13,7 @@ TEST(LabelEditing, GridSnapsToTheNearestMultipleHalvesToEven) {
 }
 
 TEST(LabelEditing, MoveActsOnlyBeyondSixtyAlongEachAxis) {
-    Label label;
+    document::Label label;
     label.left = 1200;
     label.top = 600;
     const Twips origin{1000, 400};
@@ -43,7 +43,7 @@ TEST(LabelEditing, PaperFollowsTheDragWithoutTheGrid) {
 }
 
 TEST(LabelEditing, DragKindByPressPlaceAndPointer) {
-    Label label;  // 3600 x 900
+    document::Label label;  // 3600 x 900
     const struct {
         int index;
         PointerState s;
@@ -90,14 +90,14 @@ class Guides : public ::testing::Test {
 protected:
     int add(int left, int top, int width, int height) {
         const int i = *page.createLabel(0);
-        Label& l = page.label(i);
+        document::Label& l = page.label(i);
         l.left = left;
         l.top = top;
         l.width = width;
         l.height = height;
         return i;
     }
-    LabelPage page;
+    document::LabelPage page;
 };
 
 TEST_F(Guides, OnlyOtherLabelsStrictlyWithinSixty) {
@@ -120,7 +120,7 @@ TEST_F(Guides, DeletedLabelsGiveNone) {
 }
 
 TEST(LabelEditing, FrameButtonAndPointerAroundALabel) {
-    Label label;
+    document::Label label;
     label.left = 600;
     label.top = 300;
     EXPECT_EQ(dashedFrame(label), (TwipsRect{585, 285, 3630, 930}));

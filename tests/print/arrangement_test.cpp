@@ -16,10 +16,10 @@ struct Pos {
 void PrintTo(const Pos& p, std::ostream* os) { *os << "(" << p.left << ", " << p.top << ")"; }
 
 // A page with labels 1..n of the given sizes, all at (5, 5) so that an unplaced label shows.
-page::LabelPage pageOf(const std::vector<std::pair<int, int>>& sizes) {
-    page::LabelPage page;
+document::LabelPage pageOf(const std::vector<std::pair<int, int>>& sizes) {
+    document::LabelPage page;
     for (const auto& [w, h] : sizes) {
-        page::Label& l = page.label(*page.createLabel(0));
+        document::Label& l = page.label(*page.createLabel(0));
         l.width = w;
         l.height = h;
         l.left = l.top = 5;
@@ -27,7 +27,7 @@ page::LabelPage pageOf(const std::vector<std::pair<int, int>>& sizes) {
     return page;
 }
 
-std::vector<Pos> positions(const page::LabelPage& page) {
+std::vector<Pos> positions(const document::LabelPage& page) {
     std::vector<Pos> out;
     for (const int i : page.pageLabels()) out.push_back({page.label(i).left, page.label(i).top});
     return out;
@@ -134,16 +134,16 @@ TEST(Arrangement, RowsStopAtTheBottomAndNeverLoopOnALabelTooWide) {
 }
 
 struct GenerationFixture : ::testing::Test {
-    page::LabelPage page;
+    document::LabelPage page;
     RecordingUi ui;
-    page::PictureLookup pictures;
+    document::PictureLookup pictures;
 
     void copyDesign(int width, int height) {
-        page::Label& design = page.label(page::kSimpleLabel);
+        document::Label& design = page.label(document::kSimpleLabel);
         design.width = width;
         design.height = height;
         design.data = "X1";
-        page.写入贴上记忆(page::kSimpleLabel);
+        page.写入贴上记忆(document::kSimpleLabel);
     }
     Generation request(int button, int quantity, PaperSize paper = {12000, 16700}) {
         return {button, 600, 300, quantity, paper, 0};
@@ -172,7 +172,7 @@ TEST_F(GenerationFixture, BlankLabelIgnoresTheQuantityAndEmptyMemoryMakesOneBlan
     EXPECT_EQ(增加条码(page, request(0, 5), pictures, ui).size(), 1u);
     EXPECT_EQ(增加条码(page, request(1, 5), pictures, ui).size(), 1u);  // nothing copied yet
     EXPECT_EQ(page.label(2).data, "");
-    page::Label& l = page.label(1);
+    document::Label& l = page.label(1);
     EXPECT_EQ((Pos{l.left, l.top}), (Pos{600, 300}));
 }
 

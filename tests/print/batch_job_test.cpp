@@ -39,7 +39,7 @@ Printed print(const std::vector<std::string>& values, int copies, int printerKin
     BatchSettings settings{*Fixed4::parse("7.2"), printerKind, {}};
     settings.start.startLeft = start;
     settings.start.startTop = start;
-    page::Label label;
+    document::Label label;
     label.data = "X";
     RecordingSurface s;
     EXPECT_TRUE(printBatch(s, label, values, copies, settings));

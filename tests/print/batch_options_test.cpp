@@ -12,9 +12,9 @@ const BatchSettings kPagePrinter{*Fixed4::parse("7.2"), 0, {}};
 TEST(BatchOptions, DataMakesANewLabelInCapitals) {
     const auto p = parseBatchOptions({"--data", "abc-12", "--pdf", "out.pdf"});
     ASSERT_TRUE(p.options) << p.error;
-    const page::Label l = labelForData(*p.options, kPagePrinter);
+    const document::Label l = labelForData(*p.options, kPagePrinter);
     EXPECT_EQ(l.data, "ABC-12");  // as the input box takes it
-    const page::Label fresh;
+    const document::Label fresh;
     EXPECT_EQ(l.width, fresh.width);
     EXPECT_EQ(l.handleLeft, fresh.handleLeft);
     EXPECT_EQ(l.barHeight, fresh.barHeight);
@@ -23,7 +23,7 @@ TEST(BatchOptions, DataMakesANewLabelInCapitals) {
     EXPECT_FALSE(p.options->printerKind);
     EXPECT_EQ(p.options->copies, 1);
     // A label printer's new label is narrower.
-    EXPECT_EQ(labelForData(*p.options, {kPagePrinter.resolution, 1, {}}).width, page::kLabelPrinterLabelWidth);
+    EXPECT_EQ(labelForData(*p.options, {kPagePrinter.resolution, 1, {}}).width, document::kLabelPrinterLabelWidth);
 }
 
 TEST(BatchOptions, EveryOptionIsRead) {
@@ -44,7 +44,7 @@ TEST(BatchOptions, EveryOptionIsRead) {
     EXPECT_EQ(o.printerKind, 1);
     EXPECT_EQ(o.pngPath, "p.png");
     EXPECT_EQ(o.dpi, 300);
-    page::Label l;
+    document::Label l;
     o.overrides.applyTo(l);
     EXPECT_EQ(l.variant, 3);
     EXPECT_EQ(l.moduleWidth, 6);
@@ -65,7 +65,7 @@ TEST(BatchOptions, EveryOptionIsRead) {
 TEST(BatchOptions, OverridesTouchOnlyWhatWasGiven) {
     const auto p = parseBatchOptions({"--format", "K", "N", "--module", "4"});
     ASSERT_TRUE(p.options) << p.error;
-    page::Label l;
+    document::Label l;
     l.variant = 2;
     l.barHeight = 720;
     p.options->overrides.applyTo(l);

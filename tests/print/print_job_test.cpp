@@ -28,8 +28,8 @@ std::vector<std::vector<Pos>> pages(const RecordingSurface& s) {
     return out;
 }
 
-page::Label markedLabel(int width = 3600, int height = 900) {
-    page::Label l;
+document::Label markedLabel(int width = 3600, int height = 900) {
+    document::Label l;
     l.width = width;
     l.height = height;
     l.background = kMarker;
@@ -37,7 +37,7 @@ page::Label markedLabel(int width = 3600, int height = 900) {
 }
 
 TEST(PrintOneLabel, BackgroundFrameTextsPicturesThenBarsOnTop) {
-    page::Label label = markedLabel();
+    document::Label label = markedLabel();
     label.frame = 1;
     label.data = "1";
     Font itemFont;
@@ -79,7 +79,7 @@ TEST(PrintOneLabel, BackgroundFrameTextsPicturesThenBarsOnTop) {
 }
 
 TEST(PrintOneLabel, EmptyDataStillPrintsTheRest) {
-    page::Label label = markedLabel();
+    document::Label label = markedLabel();
     label.texts[1] = {"t", 0, 0, kBlack, Font{}};
     RecordingSurface s;
     喷墨列印(s, label, kRes, 0, 0);
@@ -88,7 +88,7 @@ TEST(PrintOneLabel, EmptyDataStillPrintsTheRest) {
 }
 
 TEST(SimplePrint, PagePrinterFillsRowsAtTheFixedBounds) {
-    page::Label label = markedLabel();
+    document::Label label = markedLabel();
     RecordingSurface s;
     EXPECT_TRUE(simplePrint(s, label, 7, {2, 2, 0, 0}, {kRes, kPagePrinter, 1}));
     const std::vector<std::vector<Pos>> expected{
@@ -101,7 +101,7 @@ TEST(SimplePrint, PagePrinterFillsRowsAtTheFixedBounds) {
 TEST(SimplePrint, PagePrinterStartsANewPageBelowTheBound) {
     // From (300, 300): rows at 300 + 920 k while the row after would still fit within 16700:
     // 16 rows of three, so copy 49 opens page two at the start position.
-    page::Label label = markedLabel();
+    document::Label label = markedLabel();
     RecordingSurface s;
     simplePrint(s, label, 49, {2, 2, 20, 20}, {kRes, kPagePrinter, 1});
     const auto printed = pages(s);
@@ -126,7 +126,7 @@ TEST(SimplePrint, QuantitiesAndPrinterKinds) {
         {"copies repeat the quantity", 2, kPagePrinter, 2, {{{300, 300}, {3920, 300}, {7540, 300}, {300, 1220}}}},
     };
     for (const auto& c : cases) {
-        page::Label label = markedLabel();
+        document::Label label = markedLabel();
         RecordingSurface s;
         simplePrint(s, label, c.quantity, {2, 2, 20, 20}, {kRes, c.kind, c.copies});
         EXPECT_EQ(pages(s), c.pages) << c.what;
@@ -136,10 +136,10 @@ TEST(SimplePrint, QuantitiesAndPrinterKinds) {
 }
 
 struct ProfessionalFixture : ::testing::Test {
-    page::LabelPage labels;
+    document::LabelPage labels;
     void place(int index, int left, int top) {
         while (!labels.exists(index)) labels.createLabel(0);
-        page::Label& l = labels.label(index);
+        document::Label& l = labels.label(index);
         l.background = kMarker;
         l.left = left;
         l.top = top;
@@ -152,7 +152,7 @@ TEST_F(ProfessionalFixture, PagePrinterPrintsEveryLabelInPlaceOnOnePage) {
     place(5, 600, 960);
     labels.deleteLabel(3);
     labels.deleteLabel(4);
-    labels.label(page::kSimpleLabel).background = kMarker;  // label 0 is not printed here
+    labels.label(document::kSimpleLabel).background = kMarker;  // label 0 is not printed here
     RecordingSurface s;
     EXPECT_TRUE(professionalPrint(s, labels, {kRes, kPagePrinter, 1}));
     EXPECT_EQ(pages(s), (std::vector<std::vector<Pos>>{{{120, 60}, {30000, 40000}, {600, 960}}}));
@@ -191,7 +191,7 @@ TEST_F(ProfessionalFixture, CopiesAndAnEmptyPage) {
     professionalPrint(labelPrinter, labels, {kRes, kLabelPrinter, 2});
     EXPECT_EQ(pages(labelPrinter).size(), 4u);
 
-    page::LabelPage none;
+    document::LabelPage none;
     RecordingSurface empty;
     EXPECT_TRUE(professionalPrint(empty, none, {kRes, kPagePrinter, 3}));
     EXPECT_TRUE(empty.ops().empty());

@@ -37,7 +37,7 @@ bool readPgm(const std::string& path, Gray& g) {
     return static_cast<bool>(in);
 }
 
-std::string expectedDots(kestrin::page::Label& label) {
+std::string expectedDots(kestrin::document::Label& label) {
     const kestrin::engine::Cells cells = kestrin::engine::buildCells(label.data, label.variant);
     const int w = kestrin::engine::effectiveModuleWidth(label);
     std::string dots;
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     }
     const print::BatchOptions& o = *parsed.options;
     const print::BatchSettings settings{o.resolution.value_or(engine::kDefaultResolution), o.printerKind.value_or(0), {}};
-    page::Label label = print::labelForData(o, settings);
+    document::Label label = print::labelForData(o, settings);
     Gray page;
     if (!readPgm(argv[1], page)) {
         std::cerr << "cannot read " << argv[1] << "\n";

@@ -1,8 +1,8 @@
-#include "page/label_page.h"
+#include "document/label_page.h"
 
 #include <gtest/gtest.h>
 
-namespace kestrin::page {
+namespace kestrin::document {
 namespace {
 
 TEST(LabelPage, SimpleAndPreviewLabelsAlwaysExist) {
@@ -118,4 +118,4 @@ TEST(LabelPage, PasteMemoryHoldsOneDesignUpToItsCapacity) {
 }
 
 }  // namespace
-}  // namespace kestrin::page
+}  // namespace kestrin::document

@@ -9,7 +9,7 @@
 #include "common/surface.h"
 #include "engine/barcode_drawing.h"
 
-namespace kestrin::page {
+namespace kestrin::document {
 
 constexpr int kLabelWidth = 3600;
 constexpr int kLabelHeight = 900;
@@ -66,4 +66,4 @@ struct Label : engine::Barcode {
     bool operator==(const Label&) const = default;
 };
 
-}  // namespace kestrin::page
+}  // namespace kestrin::document

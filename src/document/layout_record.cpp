@@ -1,4 +1,4 @@
-#include "page/layout_record.h"
+#include "document/layout_record.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include "common/fixed4.h"
 #include "storage/record_text.h"
 
-namespace kestrin::page {
+namespace kestrin::document {
 namespace {
 
 // Far beyond any paper: a value past it is damage, not a design.
@@ -282,4 +282,4 @@ bool applyRecords(const std::vector<LayoutRecord>& records, Label& label, bool i
     return true;
 }
 
-}  // namespace kestrin::page
+}  // namespace kestrin::document

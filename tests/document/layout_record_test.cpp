@@ -1,12 +1,12 @@
-#include "page/layout_record.h"
+#include "document/layout_record.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "page/label_page.h"
+#include "document/label_page.h"
 
-namespace kestrin::page {
+namespace kestrin::document {
 namespace {
 
 // A picture folder holding the files named; the platform's check is replaced by a set.
@@ -309,4 +309,4 @@ TEST(LayoutRecord, PageCopiesADesignThroughThePasteMemory) {
 }
 
 }  // namespace
-}  // namespace kestrin::page
+}  // namespace kestrin::document

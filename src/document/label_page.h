@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "page/label.h"
-#include "page/layout_record.h"
+#include "document/label.h"
+#include "document/layout_record.h"
 
-namespace kestrin::page {
+namespace kestrin::document {
 
 constexpr int kSimpleLabel = 0;
 constexpr int kPreviewLabel = 999;
@@ -90,4 +90,4 @@ private:
     std::vector<LayoutRecord> paste_;
 };
 
-}  // namespace kestrin::page
+}  // namespace kestrin::document

@@ -1,8 +1,8 @@
-#include "page/label_page.h"
+#include "document/label_page.h"
 
 #include <cassert>
 
-namespace kestrin::page {
+namespace kestrin::document {
 namespace {
 
 bool isValidIndex(int index) { return index >= 0 && index < kLabelIndexCount; }
@@ -121,4 +121,4 @@ bool LabelPage::贴上条码格式(int index, const PictureLookup& pictures) {
     return applyRecords(paste_, label(index), index == kPreviewLabel, pictures);
 }
 
-}  // namespace kestrin::page
+}  // namespace kestrin::document

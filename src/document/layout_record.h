@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "page/label.h"
+#include "document/label.h"
 
-namespace kestrin::page {
+namespace kestrin::document {
 
 using LayoutRecord = std::array<std::string, 11>;
 
@@ -48,4 +48,4 @@ std::vector<LayoutRecord> labelRecords(Label& label);
 bool applyRecords(const std::vector<LayoutRecord>& records, Label& label, bool isPreview,
                   const PictureLookup& pictures);
 
-}  // namespace kestrin::page
+}  // namespace kestrin::document
