@@ -7,11 +7,11 @@
 #include <QTimer>
 #include <QValidator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/barcode_drawing.h"
 #include "engine/code39.h"
 #include "page/barcode_input.h"
-#include "page/label_picture_widget.h"
 #include "page/record_picker_panel.h"
 #include "platform/hint_binder.h"
 #include "platform/qt_ui.h"
@@ -28,6 +28,8 @@ using platform::skin::Glyph;
 
 constexpr int kPanelWidth = 366;  // fits the simple view's column beside its margins
 constexpr std::string_view kCloseHint = "关闭 功能视窗";
+// Typing in the data box is one step of the undo until the box loses the focus.
+constexpr std::string_view kTyping = "typing";
 
 // Typed and pasted text alike: every character must be one the barcode can store. Keys that
 // are not text (Enter, backspace, tab, escape, the arrows) never reach the validator.
@@ -69,6 +71,25 @@ BarcodeDataBox::BarcodeDataBox(QWidget* parent) : QLineEdit(parent) {
     setMinimumHeight(32);
 }
 
+bool BarcodeDataBox::isUndoOrRedo(const QKeyEvent& key) {
+    return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
+           key.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+}
+
+bool BarcodeDataBox::event(QEvent* event) {
+    // Left unaccepted, the keys go on to the window's shortcuts.
+    if (event->type() == QEvent::ShortcutOverride && isUndoOrRedo(*static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void BarcodeDataBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    emit focusLeft();
+}
+
 void BarcodeDataBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     // After the click that brought the focus has placed the cursor.
@@ -80,12 +101,16 @@ void BarcodeDataBox::mouseDoubleClickEvent(QMouseEvent* event) {
     emit doubleClicked();
 }
 
-条码输入区::条码输入区(platform::HintBinder& hints, QWidget* parent) : QWidget(parent) {
+条码输入区::条码输入区(document::Document& doc, platform::HintBinder& hints, QWidget* parent)
+    : QWidget(parent), doc_(doc) {
     setObjectName(QStringLiteral("条码输入区"));
     buildControls(hints);
     setFixedWidth(kPanelWidth);
     setFixedHeight(sizeHint().height());
+    subscription_ = doc_.subscribe([this](const document::ChangedLabels& changed) { labelsChanged(changed); });
 }
+
+条码输入区::~条码输入区() { doc_.unsubscribe(subscription_); }
 
 void 条码输入区::buildControls(platform::HintBinder& hints) {
     auto* column = new QVBoxLayout(this);
@@ -120,6 +145,7 @@ QHBoxLayout* 条码输入区::buildDataRow(platform::HintBinder& hints) {
     connect(条码输入_, &QLineEdit::textChanged, this, &条码输入区::takeData);
     connect(条码输入_, &QLineEdit::returnPressed, this, &QWidget::hide);
     connect(条码输入_, &BarcodeDataBox::doubleClicked, this, &条码输入区::openPicker);
+    connect(条码输入_, &BarcodeDataBox::focusLeft, this, [this] { doc_.endMerge(); });
     row->addWidget(条码输入_, 1);
     row->addWidget(buildSerialStep(hints, 0));
     row->addWidget(buildSerialStep(hints, 1));
@@ -190,12 +216,7 @@ platform::SkinButton* 条码输入区::buildCheck(platform::HintBinder& hints, P
     hints.bind(check, [this, box, check] { return checkHint(box, check->isChecked(), printerKind_); });
     connect(check, &SkinButton::toggled, this, [this, box, check, &hints](bool on) {
         hints.refresh(check);
-        if (redrawsBarcode(box)) {
-            editLabel([box, on](document::Label& label) { setTicked(label, box, on); });
-        } else if (LabelPicture* picture = editedPicture()) {
-            setTicked(picture->label(), box, on);
-            picture->update();
-        }
+        editLabel([box, on](document::Label& label) { setTicked(label, box, on); });
     });
     return check;
 }
@@ -214,19 +235,24 @@ QComboBox* 条码输入区::buildSizeList() {
     return 识符字大小_;
 }
 
-LabelPicture* 条码输入区::editedPicture() const {
-    return tag_ != kNoLabel && findPicture_ ? findPicture_(tag_) : nullptr;
-}
-
-void 条码输入区::editLabel(const std::function<void(document::Label&)>& change) {
-    LabelPicture* picture = editedPicture();
-    if (!picture) return;
-    change(picture->label());
-    picture->绘制条码();
+void 条码输入区::editLabel(const std::function<void(document::Label&)>& change, std::string_view mergeKey) {
+    if (!doc_.exists(tag_)) return;
+    editing_ = true;
+    doc_.editLabel(tag_, change, mergeKey);
+    editing_ = false;
 }
 
 void 条码输入区::takeData(const QString& text) {
-    editLabel([&text](document::Label& label) { takeBarcodeInput(label, text.toStdString()); });
+    editLabel([&text](document::Label& label) { takeBarcodeInput(label, text.toStdString()); }, kTyping);
+}
+
+void 条码输入区::labelsChanged(const document::ChangedLabels& changed) {
+    if (tag_ == kNoLabel || editing_ || std::find(changed.begin(), changed.end(), tag_) == changed.end()) return;
+    if (doc_.exists(tag_)) {
+        fill(doc_.label(tag_));
+    } else {
+        labelGone(tag_);
+    }
 }
 
 bool 条码输入区::recordsFileExists() const {
@@ -236,7 +262,7 @@ bool 条码输入区::recordsFileExists() const {
 void 条码输入区::attachPicker(条码载入窗& picker) {
     picker_ = &picker;
     picker.setChosenHandler([this](const QString& barcode) {
-        if (!editedPicture()) return;
+        if (!doc_.exists(tag_)) return;
         条码输入_->setText(barcode);
         条码输入_->setFocus(Qt::OtherFocusReason);
     });
@@ -257,10 +283,17 @@ void 条码输入区::labelGone(int index) {
 }
 
 void 条码输入区::open(int index) {
-    LabelPicture* picture = findPicture_ ? findPicture_(index) : nullptr;
-    if (!picture) return;
+    if (!doc_.exists(index)) return;
     tag_ = index;
-    const document::Label& label = picture->label();
+    doc_.endMerge();
+    fill(doc_.label(index));
+    show();
+    raise();
+    条码输入_->setFocus(Qt::OtherFocusReason);
+}
+
+// Shows the label's values without editing it again.
+void 条码输入区::fill(const document::Label& label) {
     {
         const QSignalBlocker block(条码输入_);
         条码输入_->setText(platform::toQString(label.data));
@@ -275,10 +308,6 @@ void 条码输入区::open(int index) {
         格式设定_[static_cast<std::size_t>(variant)]->setChecked(true);
     }
     识符字大小_->setCurrentIndex(识符字大小_->findData(shownReadableSize(label)));
-    show();
-    raise();
-    条码输入_->setFocus(Qt::OtherFocusReason);
-    picture->绘制条码();
 }
 
 void 条码输入区::paintEvent(QPaintEvent*) {

@@ -5,6 +5,7 @@
 // reached. A double-click on the data box opens the barcode record picker when the records
 // file exists.
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QWidget>
 #include <array>
@@ -12,6 +13,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+
+#include "document/document.h"
 
 class QComboBox;
 class QHBoxLayout;
@@ -21,13 +25,8 @@ class HintBinder;
 class SkinButton;
 }  // namespace kestrin::platform
 
-namespace kestrin::document {
-struct Label;
-}
-
 namespace kestrin::page {
 
-class LabelPicture;
 class 条码载入窗;
 // Declared here only by name: moc reads this header and cannot parse the Chinese enumerators.
 enum class PanelCheck;
@@ -39,27 +38,36 @@ class BarcodeDataBox : public QLineEdit {
 public:
     explicit BarcodeDataBox(QWidget* parent = nullptr);
 
+    // Undo and redo keys belong to the window, which undoes the label's edits: the box's own
+    // undo would only change its text.
+    static bool isUndoOrRedo(const QKeyEvent& key);
+
 signals:
     void doubleClicked();
+    void focusLeft();
 
 protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 // No Q_OBJECT: moc cannot read a non-ASCII class name, and this class needs no signals of its
 // own (its connections are to functions and lambdas).
+//
+// Every control edits the label through the document, one step of the undo per click; typing
+// in the data box is one step until the box loses the focus. The panel follows the document:
+// an undo refills its controls, and the label's going closes it.
 class 条码输入区 : public QWidget {
 public:
     static constexpr int kNoLabel = -1;
-    // The picture that shows label i, or none once label i is gone.
-    using PictureFinder = std::function<LabelPicture*(int index)>;
 
-    条码输入区(platform::HintBinder& hints, QWidget* parent = nullptr);
+    条码输入区(document::Document& doc, platform::HintBinder& hints, QWidget* parent = nullptr);
+    ~条码输入区() override;
 
-    void setPictureFinder(PictureFinder find) { findPicture_ = std::move(find); }
     // Makes the panel edit label i: fills every control from it, shows the panel and puts the
-    // focus into the data box. Does nothing when label i cannot be found.
+    // focus into the data box. Does nothing when label i does not exist.
     void open(int index);
     // Label i went: when the panel edits it, the panel and its picker close, and neither edits
     // any label (nor one that takes the index later) until the panel is opened again.
@@ -91,12 +99,16 @@ private:
     QHBoxLayout* buildAdjustRow(platform::HintBinder& hints);
     platform::SkinButton* buildCheck(platform::HintBinder& hints, PanelCheck box);
     QComboBox* buildSizeList();
-    LabelPicture* editedPicture() const;
-    // Applies the change to the edited label and redraws it; nothing when the label is gone.
-    void editLabel(const std::function<void(document::Label&)>& change);
+    // Applies the change to the edited label as one edit of the document (or part of the open
+    // one with the same merge key); nothing when the label is gone.
+    void editLabel(const std::function<void(document::Label&)>& change, std::string_view mergeKey = {});
     void takeData(const QString& text);
+    void labelsChanged(const document::ChangedLabels& changed);
+    void fill(const document::Label& label);
 
-    PictureFinder findPicture_;
+    document::Document& doc_;
+    int subscription_ = 0;
+    bool editing_ = false;  // the panel's own edit is being announced
     int tag_ = kNoLabel;
     int printerKind_ = 0;
     std::optional<std::filesystem::path> dataFolder_;

@@ -15,6 +15,8 @@ namespace kestrin::page {
 namespace {
 
 constexpr int kHandlePixels = 12;
+// A whole drag of the handle is one step of the undo.
+constexpr std::string_view kHandleDrag = "handle drag";
 
 // The display list measures text as the screen will draw it: the label's font in twips.
 Fixed4 screenTextWidth(const Font& font, std::string_view utf8) {
@@ -48,9 +50,13 @@ void BarOriginHandle::mouseMoveEvent(QMouseEvent* event) {
     // handle's own coordinates and each step is measured from there.
     const int x = platform::toTwips(event->position().x());
     const int y = platform::toTwips(event->position().y());
-    document::Label& label = picture_.label();
-    if (engine::dragHandle(label, label.width, label.height, downX_, downY_, x, y)) picture_.绘制条码();
+    picture_.doc().editLabel(
+        picture_.index(),
+        [&](document::Label& label) { engine::dragHandle(label, label.width, label.height, downX_, downY_, x, y); },
+        kHandleDrag);
 }
+
+void BarOriginHandle::mouseReleaseEvent(QMouseEvent*) { picture_.doc().endMerge(); }
 
 void BarOriginHandle::enterEvent(QEnterEvent* event) {
     lit_ = true;
@@ -64,19 +70,23 @@ void BarOriginHandle::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
 }
 
-LabelPicture::LabelPicture(int index, document::Label& label, Fixed4 resolution, QWidget* parent)
-    : QWidget(parent), index_(index), label_(label), resolution_(resolution), display_(screenTextWidth),
+LabelPicture::LabelPicture(int index, document::Document& doc, Fixed4 resolution, QWidget* parent)
+    : QWidget(parent), index_(index), doc_(doc), resolution_(resolution), display_(screenTextWidth),
       handle_(new BarOriginHandle(*this)) {
     setObjectName(QStringLiteral("条码签%1").arg(index));
-    setFixedSize(platform::toPixels(label.width), platform::toPixels(label.height));
+    if (doc.exists(index)) {
+        setFixedSize(platform::toPixels(doc.label(index).width), platform::toPixels(doc.label(index).height));
+    }
 }
 
 void LabelPicture::绘制条码() {
-    setFixedSize(platform::toPixels(label_.width), platform::toPixels(label_.height));
+    if (!doc_.exists(index_)) return;
+    const document::Label& label = doc_.label(index_);
+    setFixedSize(platform::toPixels(label.width), platform::toPixels(label.height));
     display_.clear();
-    document::drawLabel(display_, label_, document::LabelMedium::Screen, resolution_, 0, 0);
-    handle_->move(platform::toPixels(label_.handleLeft), platform::toPixels(label_.handleTop));
-    handle_->setVisible(label_.handleShown && !label_.data.empty());
+    document::drawLabel(display_, label, document::LabelMedium::Screen, resolution_, 0, 0);
+    handle_->move(platform::toPixels(label.handleLeft), platform::toPixels(label.handleTop));
+    handle_->setVisible(label.handleShown && !label.data.empty());
     update();
     emit drawn(index_);
 }

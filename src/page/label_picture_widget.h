@@ -7,7 +7,7 @@
 
 #include "common/fixed4.h"
 #include "common/recording_surface.h"
-#include "document/label.h"
+#include "document/document.h"
 
 namespace kestrin::page {
 
@@ -23,6 +23,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
@@ -36,18 +37,20 @@ private:
 class LabelPicture : public QWidget {
     Q_OBJECT
 public:
-    // The label lives in the page; the picture shows it and the panels edit it through here.
-    LabelPicture(int index, document::Label& label, Fixed4 resolution, QWidget* parent = nullptr);
+    // The picture shows label i of the document and looks it up on every drawing, so that it
+    // never holds on to a label an edit or an undo may take away. Dragging the handle is an
+    // edit of the document; whoever listens to the document redraws the picture.
+    LabelPicture(int index, document::Document& doc, Fixed4 resolution, QWidget* parent = nullptr);
 
     int index() const { return index_; }
-    document::Label& label() { return label_; }
+    document::Document& doc() const { return doc_; }
     const RecordingSurface& displayList() const { return display_; }
     BarOriginHandle* handle() const { return handle_; }
     void setResolution(Fixed4 resolution) { resolution_ = resolution; }
 
-    // Clears the picture and draws the label's barcode into it again; places the handle at
-    // the bar origin, shown while there is data and the label's handle flag is up (never on
-    // the preview label). Also follows the label's size.
+    // Clears the picture and draws the label into it again; places the handle at the bar
+    // origin, shown while there is data and the label's handle flag is up (never on the
+    // preview label). Also follows the label's size. Nothing once the label is gone.
     void 绘制条码();
 
 signals:
@@ -63,7 +66,7 @@ protected:
 
 private:
     int index_;
-    document::Label& label_;
+    document::Document& doc_;
     Fixed4 resolution_;
     RecordingSurface display_;
     BarOriginHandle* handle_;

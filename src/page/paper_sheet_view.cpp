@@ -68,6 +68,9 @@ protected:
 
 namespace {
 
+// A whole drag of a label, moving or sizing it, is one step of the undo.
+constexpr std::string_view kLabelDrag = "label drag";
+
 Twips twipsAt(const QMouseEvent& e) { return {toTwips(e.position().x()), toTwips(e.position().y())}; }
 
 QRect pixels(const TwipsRect& r) { return {toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height)}; }
@@ -83,8 +86,8 @@ Qt::CursorShape cursorFor(EdgePointer shape) {
 
 }  // namespace
 
-PaperSheet::PaperSheet(document::LabelPage& page, Ui& ui, platform::HintBinder& hints, QWidget* frame, QWidget* panelHost)
-    : QWidget(frame), page_(page), ui_(ui), hints_(hints), resolution_(Fixed4::fromRaw(72000)),
+PaperSheet::PaperSheet(document::Document& doc, Ui& ui, platform::HintBinder& hints, QWidget* frame, QWidget* panelHost)
+    : QWidget(frame), doc_(doc), ui_(ui), hints_(hints), resolution_(Fixed4::fromRaw(72000)),
       panelHost_(panelHost) {
     setObjectName(QStringLiteral("列印范围"));
     setMouseTracking(true);
@@ -93,6 +96,22 @@ PaperSheet::PaperSheet(document::LabelPage& page, Ui& ui, platform::HintBinder& 
     增加条码窗_ = new AddLabelWindow(hints, panelHost);
     connect(增加条码窗_, &AddLabelWindow::addRequested, this, &PaperSheet::addLabels);
     setPaper(print::纸张调整(0, print::Direction::Upright, 0, 0));
+    subscription_ = doc_.subscribe([this](const document::ChangedLabels& changed) { labelsChanged(changed); });
+}
+
+PaperSheet::~PaperSheet() { doc_.unsubscribe(subscription_); }
+
+void PaperSheet::labelsChanged(const document::ChangedLabels& changed) {
+    for (const int index : changed) {
+        if (shows(index)) {
+            ensureShown(index);
+            place(index);
+        } else if (shown_.contains(index)) {
+            removeShown(index);
+            hideEditingMarks();
+            emit labelDeleted(index);
+        }
+    }
 }
 
 void PaperSheet::setResolution(Fixed4 resolution) {
@@ -103,23 +122,20 @@ void PaperSheet::setResolution(Fixed4 resolution) {
     }
 }
 
-void PaperSheet::setProfessional(bool professional) { professional_ = professional; }
-
 void PaperSheet::setPaper(const print::PaperPlacement& placement) {
     paper_ = {placement.width, placement.height};
     setGeometry(pixels({placement.left, placement.top, placement.width, placement.height}));
 }
 
 bool PaperSheet::shows(int index) const {
-    if (!page_.exists(index)) return false;
-    return professional_ ? index >= document::kFirstPageLabel && index <= document::kLastPageLabel : index == document::kSimpleLabel;
+    return index >= document::kFirstPageLabel && index <= document::kLastPageLabel && doc_.exists(index);
 }
 
 PaperSheet::Shown& PaperSheet::ensureShown(int index) {
     auto it = shown_.find(index);
     if (it != shown_.end()) return it->second;
     Shown s;
-    s.picture = new LabelPicture(index, page_.label(index), resolution_, this);
+    s.picture = new LabelPicture(index, doc_, resolution_, this);
     s.picture->setMouseTracking(true);
     s.picture->installEventFilter(this);
     s.deleteButton = new platform::SkinButton(skin::Glyph::Close, platform::SkinButton::Kind::Push, s.picture);
@@ -136,8 +152,8 @@ PaperSheet::Shown& PaperSheet::ensureShown(int index) {
 void PaperSheet::removeShown(int index) {
     const auto it = shown_.find(index);
     if (it == shown_.end()) return;
-    // The picture still refers to the label: it goes before the label does, and it may be
-    // inside its own delete button's click, so it is deleted once that has returned.
+    // The picture may be inside its own delete button's click: it is deleted once that has
+    // returned.
     LabelPicture* picture = it->second.picture;
     picture->removeEventFilter(this);
     picture->hide();
@@ -147,7 +163,7 @@ void PaperSheet::removeShown(int index) {
 
 void PaperSheet::place(int index) {
     const Shown& s = shown_.at(index);
-    const document::Label& label = page_.label(index);
+    const document::Label& label = doc_.label(index);
     s.picture->move(toPixels(label.left), toPixels(label.top));
     s.picture->绘制条码();
     s.picture->show();
@@ -159,7 +175,7 @@ void PaperSheet::syncLabels() {
         const int index = (it++)->first;
         if (!shows(index)) removeShown(index);
     }
-    for (int i = 0; i <= document::kLastPageLabel; ++i) {
+    for (int i = document::kFirstPageLabel; i <= document::kLastPageLabel; ++i) {
         if (!shows(i)) continue;
         ensureShown(i);
         place(i);
@@ -174,16 +190,12 @@ void PaperSheet::绘制条码(int index) {
 
 LabelPicture* PaperSheet::labelPicture(int index) const {
     const auto it = shown_.find(index);
-    // A label taken from the page behind the sheet keeps its picture until the next sync.
-    return it == shown_.end() || !page_.exists(index) ? nullptr : it->second.picture;
+    return it == shown_.end() || !doc_.exists(index) ? nullptr : it->second.picture;
 }
 
 void PaperSheet::deleteLabel(int index) {
     if (index < document::kFirstPageLabel) return;
-    removeShown(index);
-    page_.deleteLabel(index);
-    hideEditingMarks();
-    emit labelDeleted(index);
+    doc_.editPage([index](document::LabelPage& page) { page.deleteLabel(index); });
 }
 
 void PaperSheet::raiseOverlays() {
@@ -201,17 +213,17 @@ void PaperSheet::hint(std::string_view text) { emit hints_.hint(platform::toQStr
 
 bool PaperSheet::eventFilter(QObject* watched, QEvent* event) {
     auto* picture = qobject_cast<LabelPicture*>(watched);
-    if (picture == nullptr || !page_.exists(picture->index())) return QWidget::eventFilter(watched, event);
+    if (picture == nullptr || !doc_.exists(picture->index())) return QWidget::eventFilter(watched, event);
     const int index = picture->index();
     switch (event->type()) {
         case QEvent::MouseButtonPress: {
             auto* e = static_cast<QMouseEvent*>(event);
-            labelPress(index, e->button(), twipsAt(*e));
+            labelPress(index, twipsAt(*e));
             return true;
         }
         case QEvent::MouseButtonDblClick: {
             auto* e = static_cast<QMouseEvent*>(event);
-            labelPress(index, e->button(), twipsAt(*e));
+            labelPress(index, twipsAt(*e));
             emit labelDoubleClicked(index);
             return true;
         }
@@ -229,64 +241,65 @@ bool PaperSheet::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-void PaperSheet::labelPress(int index, Qt::MouseButton button, Twips at) {
-    page_.selection.currentLabel = index;
+void PaperSheet::labelPress(int index, Twips at) {
+    doc_.endMerge();
+    document::Selection& selection = doc_.selection();
+    selection.currentLabel = index;
     shown_.at(index).picture->raise();
     raiseOverlays();
-    page_.selection.dragX = static_cast<float>(at.x);
-    page_.selection.dragY = static_cast<float>(at.y);
-    page_.selection.dragging = true;
+    selection.dragX = static_cast<float>(at.x);
+    selection.dragY = static_cast<float>(at.y);
+    selection.dragging = true;
     增加条码窗_->hide();
     emit labelPressed(index);
-    if (index == document::kSimpleLabel && button == Qt::LeftButton) emit simpleLabelClicked();
 }
 
 void PaperSheet::labelMove(int index, Qt::MouseButtons buttons, Twips at) {
     虚线_->setGuides({});
-    page_.selection.currentLabel = index;
-    document::Label& label = page_.label(index);
-    const Twips origin{static_cast<int>(page_.selection.dragX), static_cast<int>(page_.selection.dragY)};
-    const PointerState state{origin, at, (buttons & Qt::LeftButton) != 0, page_.selection.dragging};
-    const LabelDrag drag = labelDragKind(index, label, state);
+    document::Selection& selection = doc_.selection();
+    selection.currentLabel = index;
+    const Twips origin{static_cast<int>(selection.dragX), static_cast<int>(selection.dragY)};
+    const PointerState state{origin, at, (buttons & Qt::LeftButton) != 0, selection.dragging};
+    const LabelDrag drag = labelDragKind(index, doc_.label(index), state);
     switch (drag) {
         case LabelDrag::WidthDrag:
         case LabelDrag::HeightDrag: resizeStep(index, drag, at); break;
         case LabelDrag::Move: {
-            const Twips placeTo = movedPlace(label, origin, at);
-            label.left = placeTo.x;
-            label.top = placeTo.y;
-            shown_.at(index).picture->move(toPixels(label.left), toPixels(label.top));
-            update();
-            虚线_->setGuides(alignmentGuides(page_, index, GuideEdge::LeftAndTop));
+            const Twips placeTo = movedPlace(doc_.label(index), origin, at);
+            doc_.editLabel(
+                index,
+                [placeTo](document::Label& label) {
+                    label.left = placeTo.x;
+                    label.top = placeTo.y;
+                },
+                kLabelDrag);
+            虚线_->setGuides(alignmentGuides(doc_.page(), index, GuideEdge::LeftAndTop));
             hint(kMovingHint);
             break;
         }
-        case LabelDrag::Hover: hint(labelHoverHint(professional_)); break;
+        case LabelDrag::Hover: hint(labelHoverHint(true)); break;
     }
-    shown_.at(index).picture->setCursor(cursorFor(edgePointer(label, at)));
-    if (index != document::kSimpleLabel) showMarksAround(index);
+    if (!doc_.exists(index)) return;
+    shown_.at(index).picture->setCursor(cursorFor(edgePointer(doc_.label(index), at)));
+    showMarksAround(index);
 }
 
 void PaperSheet::resizeStep(int index, LabelDrag drag, Twips at) {
     emit labelResizing(index);
-    document::Label& label = page_.label(index);
     const bool width = drag == LabelDrag::WidthDrag;
-    int origin = static_cast<int>(width ? page_.selection.dragX : page_.selection.dragY);
-    if (stepSize(width ? label.width : label.height, origin, width ? at.x : at.y)) {
-        (width ? page_.selection.dragX : page_.selection.dragY) = static_cast<float>(origin);
-        shown_.at(index).picture->绘制条码();
-        update();
-    }
-    if (professional_) {
-        虚线_->setGuides(alignmentGuides(page_, index, width ? GuideEdge::Right : GuideEdge::Bottom));
-    } else {
-        // The simple view's paper is exactly label 0, a little inside the page area.
-        setGeometry(pixels({kSimplePaperOffset, kSimplePaperOffset, label.width, label.height}));
-    }
+    float& dragOrigin = width ? doc_.selection().dragX : doc_.selection().dragY;
+    int origin = static_cast<int>(dragOrigin);
+    bool stepped = false;
+    doc_.editLabel(
+        index,
+        [&](document::Label& label) { stepped = stepSize(width ? label.width : label.height, origin, width ? at.x : at.y); },
+        kLabelDrag);
+    if (stepped) dragOrigin = static_cast<float>(origin);
+    虚线_->setGuides(alignmentGuides(doc_.page(), index, width ? GuideEdge::Right : GuideEdge::Bottom));
 }
 
 void PaperSheet::showMarksAround(int index) {
-    const document::Label& label = page_.label(index);
+    const document::Label& label = doc_.label(index);
     platform::SkinButton* button = shown_.at(index).deleteButton;
     const Twips corner = deleteButtonPlace(label);
     button->move(toPixels(corner.x), toPixels(corner.y));
@@ -297,7 +310,7 @@ void PaperSheet::showMarksAround(int index) {
 }
 
 void PaperSheet::frameAround(int index) {
-    if (page_.exists(index)) 虚线位置_->setGeometry(pixels(dashedFrame(page_.label(index))));
+    if (doc_.exists(index)) 虚线位置_->setGeometry(pixels(dashedFrame(doc_.label(index))));
 }
 
 void PaperSheet::labelRelease(int index, Qt::MouseButton button, Twips, QPoint local) {
@@ -305,17 +318,14 @@ void PaperSheet::labelRelease(int index, Qt::MouseButton button, Twips, QPoint l
         LabelPicture* picture = shown_.at(index).picture;
         emit labelRightReleased(index, panelHost_->mapFromGlobal(picture->mapToGlobal(local)));
     }
-    page_.selection.dragging = false;
-    const auto it = shown_.find(index);
-    if (it == shown_.end()) return;  // a slot of the signal above took the label away
-    it->second.picture->绘制条码();
-    if (index == document::kSimpleLabel && button == Qt::LeftButton) emit simpleLabelClicked();
+    doc_.selection().dragging = false;
+    doc_.endMerge();
 }
 
 void PaperSheet::mousePressEvent(QMouseEvent* event) {
     paperOrigin_ = twipsAt(*event);
     paperDragging_ = true;
-    page_.selection.dragging = true;
+    doc_.selection().dragging = true;
 }
 
 void PaperSheet::mouseMoveEvent(QMouseEvent* event) {
@@ -332,13 +342,13 @@ void PaperSheet::mouseMoveEvent(QMouseEvent* event) {
 
 void PaperSheet::mouseReleaseEvent(QMouseEvent* event) {
     emit paperReleased();
-    page_.selection.currentLabel = document::kSimpleLabel;
-    if (event->button() == Qt::RightButton && professional_) {
+    doc_.selection().currentLabel = document::kSimpleLabel;
+    if (event->button() == Qt::RightButton) {
         const QPoint at = panelHost_->mapFromGlobal(mapToGlobal(event->position().toPoint()));
-        增加条码窗_->openAt(at, !page_.pasteMemory().empty());
+        增加条码窗_->openAt(at, !doc_.pasteMemory().empty());
     }
     paperDragging_ = false;
-    page_.selection.dragging = false;
+    doc_.selection().dragging = false;
 }
 
 void PaperSheet::addLabels(int button) {
@@ -346,9 +356,11 @@ void PaperSheet::addLabels(int button) {
     const QPoint corner = mapFromGlobal(增加条码窗_->mapToGlobal(QPoint(0, 0)));
     const print::Generation request{button,   toTwips(corner.x()), toTwips(corner.y()), 增加条码窗_->quantity(),
                                     paper_,   printerKind_};
-    const std::vector<int> made = print::增加条码(page_, request, pictures_, ui_);
+    std::vector<int> made;
+    doc_.editPage([&](document::LabelPage& page) { made = print::增加条码(page, request, pictures_, ui_); });
     增加条码窗_->hide();
-    syncLabels();
+    hideEditingMarks();
+    raiseOverlays();
     if (!made.empty()) emit labelsAdded(made);
 }
 

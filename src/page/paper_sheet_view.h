@@ -14,7 +14,7 @@
 #include "common/fixed4.h"
 #include "common/ui.h"
 #include "page/label_editing.h"
-#include "document/label_page.h"
+#include "document/document.h"
 #include "print/paper.h"
 
 namespace kestrin::platform {
@@ -34,33 +34,29 @@ class PaperSheet : public QWidget {
 public:
     // frame: the page area 新增载入窗 the paper lies in; panelHost: the window the add label
     // window floats over. Hover hints go out through the binder's hint signal.
-    PaperSheet(document::LabelPage& page, Ui& ui, platform::HintBinder& hints, QWidget* frame, QWidget* panelHost);
+    PaperSheet(document::Document& doc, Ui& ui, platform::HintBinder& hints, QWidget* frame, QWidget* panelHost);
+    ~PaperSheet() override;
 
     void setResolution(Fixed4 resolution);
     void setPrinterKind(int kind) { printerKind_ = kind; }
     void setPictureLookup(document::PictureLookup pictures) { pictures_ = std::move(pictures); }
-    // Professional: labels 1..250; simple: label 0 alone. Follow with syncLabels().
-    void setProfessional(bool professional);
-    bool professional() const { return professional_; }
     // The paper's place and size from 纸张调整, in twips inside the page area.
     void setPaper(const print::PaperPlacement& placement);
     print::PaperSize paperSize() const { return paper_; }
 
-    // Makes the label pictures follow the page: one per shown label, placed and redrawn;
-    // clears the guides and the dashed frame. Call after the page changed behind the sheet
-    // (arrangement, a stored design loaded).
+    // Makes the label pictures follow the page: one per label 1..250, placed and redrawn;
+    // clears the guides and the dashed frame. Edits of the document are followed without it:
+    // each redraws the labels it changed.
     void syncLabels();
     void 绘制条码(int index);
     LabelPicture* labelPicture(int index) const;
     AddLabelWindow* addLabelWindow() const { return 增加条码窗_; }
-    // 删除码: removes label i from the page and from the paper.
+    // 删除码: removes label i from the page (one step of the undo).
     void deleteLabel(int index);
 
 signals:
     // A double-click on a label: the barcode input panel should open for it.
     void labelDoubleClicked(int index);
-    // Label 0 pressed or released with the left button (simple view): open the input panel.
-    void simpleLabelClicked();
     // Any press on a label: the item menu, palette, save panel, barcode input panel, stored
     // formats list, text editor and picture chooser close.
     void labelPressed(int index);
@@ -68,8 +64,8 @@ signals:
     void labelResizing(int index);
     // Right button released on a label: the item menu opens at this point of panelHost.
     void labelRightReleased(int index, QPoint atInHost);
-    // 删除码 removed this label: the save panel, barcode input panel, text editor and stored
-    // formats list close.
+    // This label left the page (删除码, or an undo of its creation): the save panel, barcode
+    // input panel, text editor and stored formats list close.
     void labelDeleted(int index);
     // The pointer moved over the bare paper: the item menu hides, and the arrangement and
     // paper panels close when they are marked to.
@@ -95,6 +91,7 @@ private:
     };
 
     bool shows(int index) const;
+    void labelsChanged(const document::ChangedLabels& changed);
     Shown& ensureShown(int index);
     void removeShown(int index);
     void place(int index);
@@ -102,7 +99,7 @@ private:
     void hideEditingMarks();
     void hint(std::string_view text);
 
-    void labelPress(int index, Qt::MouseButton button, Twips at);
+    void labelPress(int index, Twips at);
     void labelMove(int index, Qt::MouseButtons buttons, Twips at);
     void labelRelease(int index, Qt::MouseButton button, Twips at, QPoint local);
     void resizeStep(int index, LabelDrag drag, Twips at);
@@ -110,13 +107,13 @@ private:
     void frameAround(int index);
     void addLabels(int button);
 
-    document::LabelPage& page_;
+    document::Document& doc_;
+    int subscription_ = 0;
     Ui& ui_;
     platform::HintBinder& hints_;
     Fixed4 resolution_;
     int printerKind_ = 0;
     document::PictureLookup pictures_;
-    bool professional_ = true;
     print::PaperSize paper_;
 
     std::map<int, Shown> shown_;

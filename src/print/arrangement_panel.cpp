@@ -48,9 +48,9 @@ constexpr const char* kModeHints[3] = {"单行 上下排列", "二行 上下排�
 
 }  // namespace
 
-ArrangementPanel::ArrangementPanel(document::LabelPage& page, Ui& ui, platform::HintBinder& hints, PaperReader paper,
+ArrangementPanel::ArrangementPanel(document::Document& doc, Ui& ui, platform::HintBinder& hints, PaperReader paper,
                                    Writer write, QWidget* parent)
-    : QWidget(parent), page_(page), ui_(ui), paper_(std::move(paper)), write_(std::move(write)) {
+    : QWidget(parent), doc_(doc), ui_(ui), paper_(std::move(paper)), write_(std::move(write)) {
     setObjectName(QStringLiteral("自动排列窗"));
     setFixedSize(kPanelWidth, kPanelHeight);
 
@@ -102,7 +102,7 @@ ArrangementValues ArrangementPanel::values() const {
 void ArrangementPanel::arrange(ArrangementMode mode) {
     mode_ = mode;
     for (std::size_t i = 0; i < 排列选择_.size(); ++i) 排列选择_[i]->setChecked(static_cast<int>(mode) == static_cast<int>(i));
-    arrangeLabels(page_, mode, values(), paper_(), ui_);
+    doc_.editPage([&](document::LabelPage& page) { arrangeLabels(page, mode, values(), paper_(), ui_); });
     emit arranged();
 }
 

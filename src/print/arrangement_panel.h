@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "common/ui.h"
-#include "document/label_page.h"
+#include "document/document.h"
 #include "print/arrangement.h"
 #include "print/paper.h"
 
@@ -32,7 +32,7 @@ public:
     // The paper picture's size at the moment of arranging.
     using PaperReader = std::function<PaperSize()>;
 
-    ArrangementPanel(document::LabelPage& page, Ui& ui, platform::HintBinder& hints, PaperReader paper, Writer write,
+    ArrangementPanel(document::Document& doc, Ui& ui, platform::HintBinder& hints, PaperReader paper, Writer write,
                      QWidget* parent);
 
     // Puts a stored "列印排列" back into the boxes; a value without exactly four parts is ignored.
@@ -60,7 +60,7 @@ protected:
 private:
     void boxTyped();
 
-    document::LabelPage& page_;
+    document::Document& doc_;
     Ui& ui_;
     PaperReader paper_;
     Writer write_;

@@ -19,7 +19,7 @@ using DestinationOpener = std::function<platform::PrintDestination(Fixed4 resolu
 
 // Prints the page and tells the user of a fallback PDF or a failure. Closing the open floating
 // panels first is the window's part. Returns whether the job was written.
-bool 确定列印_V(document::LabelPage& page, const PrintSettings& settings, Ui& ui,
+bool 确定列印_V(const document::LabelPage& page, const PrintSettings& settings, Ui& ui,
                const DestinationOpener& open = platform::openPrintDestination);
 
 }  // namespace kestrin::print

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <algorithm>
 
 #include "engine/barcode_drawing.h"
 #include "page/barcode_input.h"
@@ -87,13 +88,11 @@ WindowSize screenInTwips(const QWidget& w) {
     setWindowIcon(skin::appIcon());
     setWindowFlag(Qt::FramelessWindowHint);
     setMouseTracking(true);
-    page_.label(document::kSimpleLabel).readable = 1;
     openDestination_ = [this] { return platform::openPrintDestination(settings_.resolution); };
 
     buildPaperFrame();
-    条码输入区_ = new page::条码输入区(hints_, this);
+    条码输入区_ = new page::条码输入区(doc_, hints_, this);
     条码输入区_->setPrinterKind(settings_.printerKind);
-    条码输入区_->setPictureFinder([this](int index) { return labelPicture(index); });
     setPanel(PanelSlot::条码输入区, 条码输入区_);
     auto* quantity = new print::QuantityPanel(hints_, this);
     connect(quantity, &print::QuantityPanel::printRequested, this, &主视窗::确定列印);
@@ -122,6 +121,10 @@ WindowSize screenInTwips(const QWidget& w) {
     f1->setContext(Qt::ApplicationShortcut);
     f1->setAutoRepeat(false);
     connect(f1, &QShortcut::activated, this, &主视窗::printCurrentView);
+    buildUndoKeys();
+    docSubscription_ = doc_.subscribe([this](const document::ChangedLabels& changed) {
+        if (std::find(changed.begin(), changed.end(), document::kSimpleLabel) != changed.end()) redrawLabelZero();
+    });
 
     resize(toPixels(kSimpleViewWidth), toPixels(kSimpleViewHeight));
     视窗底图排列();
@@ -129,7 +132,29 @@ WindowSize screenInTwips(const QWidget& w) {
     openBarcodeInput(document::kSimpleLabel);
 }
 
-主视窗::~主视窗() = default;
+主视窗::~主视窗() {
+    doc_.unsubscribe(docSubscription_);
+    // The panels and the paper listen to the document: they go before it does.
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
+
+void 主视窗::buildUndoKeys() {
+    const auto key = [this](QKeySequence sequence, void (document::Document::*act)()) {
+        auto* shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, this, [this, act] {
+            if (登入密码窗_->isVisible()) return;
+            (doc_.*act)();
+        });
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_Z), &document::Document::undo);
+    key(QKeySequence(Qt::CTRL | Qt::Key_Y), &document::Document::redo);
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &document::Document::redo);
+}
+
+void 主视窗::redrawLabelZero() {
+    条码签0_->绘制条码();
+    if (view_ == "简易版") 列印范围_->resize(条码签0_->size());
+}
 
 void 主视窗::buildPaperFrame() {
     新增载入窗_ = new PaperFrame(this);
@@ -138,7 +163,7 @@ void 主视窗::buildPaperFrame() {
     列印范围_->setProperty("paper", true);
     列印范围_->setAutoFillBackground(true);
     列印范围_->setMouseTracking(true);
-    条码签0_ = new page::LabelPicture(document::kSimpleLabel, page_.label(document::kSimpleLabel), settings_.resolution, 列印范围_);
+    条码签0_ = new page::LabelPicture(document::kSimpleLabel, doc_, settings_.resolution, 列印范围_);
     connect(条码签0_, &page::LabelPicture::clicked, this, &主视窗::openBarcodeInput);
     hints_.bind(条码签0_->handle(), [] { return page::kHandleHint; });
 
@@ -236,8 +261,10 @@ void 主视窗::applySettings() {
             move(placed.left ? toPixels(*placed.left) : x(), placed.top ? toPixels(*placed.top) : y());
         }
     }
-    document::Label& label0 = page_.label(document::kSimpleLabel);
-    if (settings_.printerKind == print::kLabelPrinter) label0.width = document::kLabelPrinterLabelWidth;
+    if (settings_.printerKind == print::kLabelPrinter) {
+        doc_.editLabel(document::kSimpleLabel, [](document::Label& label) { label.width = document::kLabelPrinterLabelWidth; });
+    }
+    doc_.clearUndo();  // the settings are where the session starts, not an edit to take back
     条码签0_->setResolution(settings_.resolution);
     条码输入区_->setPrinterKind(settings_.printerKind);
     条码签0_->绘制条码();
@@ -517,7 +544,7 @@ void 主视窗::确定列印() {
     if (quantity >= 1) {
         platform::PrintDestination destination = openDestination_();
         const print::PrintSettings printSettings{settings_.resolution, settings_.printerKind, copies_ ? copies_() : 1};
-        print::simplePrint(destination.output->surface(), page_.label(document::kSimpleLabel), quantity,
+        print::simplePrint(destination.output->surface(), doc_.label(document::kSimpleLabel), quantity,
                            settings_.arrangement, printSettings);
         platform::finishPrint(destination, *ui_);
     }

@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "common/fixed4.h"
-#include "document/label_page.h"
+#include "document/document.h"
 #include "platform/hint_binder.h"
 #include "platform/print_destination.h"
 #include "shell/startup_settings.h"
@@ -136,8 +136,8 @@ public:
     Fixed4 resolution() const { return settings_.resolution; }
     int printerKind() const { return settings_.printerKind; }
     print::ArrangementValues& arrangement() { return settings_.arrangement; }
-    document::LabelPage& labelPage() { return page_; }
-    document::Label& label(int index) { return page_.label(index); }
+    document::Document& document() { return doc_; }
+    const document::Label& label(int index) const { return doc_.label(index); }
     page::LabelPicture* labelPicture(int index) const;
     page::条码输入区* barcodeInputPanel() const { return 条码输入区_; }
     LoginPanel* loginPanel() const { return 登入密码窗_; }
@@ -171,6 +171,8 @@ private:
     void shutAwayBehindLogin();
     void bringBackFromLogin();
     void openBarcodeInput(int labelIndex);
+    void buildUndoKeys();
+    void redrawLabelZero();
     void placePaper();
     void scrollPaper();
     void keepScrolledPlace();
@@ -179,7 +181,8 @@ private:
     void setSizeInTwips(WindowSize size);
     void pointerOnBackground(QPoint atPixels, QPoint global, Qt::MouseButtons buttons);
 
-    document::LabelPage page_;
+    document::Document doc_;
+    int docSubscription_ = 0;
     StartupSettings settings_;
     std::string view_;
     int viewTag_ = kSimpleView;  // the view number 版本按钮 carries

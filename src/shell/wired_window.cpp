@@ -22,10 +22,9 @@ constexpr std::string_view kPaperButtonHint = "调整 列印纸张";
 constexpr std::string_view kArrangementButtonHint = "自动排列 条码标签位置";
 
 page::PaperSheet* buildSheet(主视窗& window, Ui& ui) {
-    auto* sheet = new page::PaperSheet(window.labelPage(), ui, window.hints(), window.paperFrame(), &window);
+    auto* sheet = new page::PaperSheet(window.document(), ui, window.hints(), window.paperFrame(), &window);
     sheet->setResolution(window.resolution());
     sheet->setPrinterKind(window.printerKind());
-    sheet->setProfessional(true);
     sheet->setProperty("bordered", true);
     window.setProfessionalPaper(sheet);
     sheet->syncLabels();
@@ -55,11 +54,10 @@ print::ArrangementPanel* buildArrangement(主视窗& window, storage::SettingsSt
         if (auto values = readArrangementValues(value)) window.arrangement() = *values;
     };
     auto* panel = new print::ArrangementPanel(
-        window.labelPage(), ui, window.hints(), [sheet] { return sheet->paperSize(); }, write, &window);
+        window.document(), ui, window.hints(), [sheet] { return sheet->paperSize(); }, write, &window);
     panel->hide();
     panel->loadStored(storage::formatPrintArrangement(window.settings().arrangementTexts()));
     window.setPanel(PanelSlot::自动排列窗, panel);
-    QObject::connect(panel, &print::ArrangementPanel::arranged, sheet, &page::PaperSheet::syncLabels);
     platform::SkinButton* button = window.toolbarButton(ToolbarButton::条码排列钮);
     window.hints().bind(button, [] { return kArrangementButtonHint; });
     QObject::connect(button, &platform::SkinButton::clicked, &window, [&window, panel, button] {
@@ -72,9 +70,6 @@ print::ArrangementPanel* buildArrangement(主视窗& window, storage::SettingsSt
 void wireSheetSignals(主视窗& window, page::PaperSheet* sheet) {
     using page::PaperSheet;
     page::条码输入区* input = window.barcodeInputPanel();
-    input->setPictureFinder([&window, sheet](int i) {
-        return i == document::kSimpleLabel ? window.labelPicture(i) : sheet->labelPicture(i);
-    });
     QObject::connect(sheet, &PaperSheet::labelDoubleClicked, &window, [&window, sheet](int i) {
         if (page::LabelPicture* picture = sheet->labelPicture(i)) window.openBarcodeInputFor(*picture);
     });
@@ -125,7 +120,7 @@ WindowParts wireMainWindow(主视窗& window, storage::SettingsStore& store, Ui&
     window.setCopies([paper] { return paper->copies(); });
     window.setProfessionalPrint([&window, &ui, paper] {
         const print::PrintSettings settings{window.resolution(), window.printerKind(), paper->copies()};
-        print::确定列印_V(window.labelPage(), settings, ui, [&window](Fixed4) { return window.openPrintDestination(); });
+        print::确定列印_V(window.document().page(), settings, ui, [&window](Fixed4) { return window.openPrintDestination(); });
     });
     window.纸张调整();
     return parts;

@@ -169,7 +169,7 @@ TEST_F(AccessibleNamesGui, EveryShownControlHasAName) {
     ASSERT_TRUE(parts.sheet->addLabelWindow()->isVisible());
     EXPECT_EQ(unnamedOperable(window), "") << "add label window";
     QTest::mouseClick(parts.sheet->addLabelWindow()->button(0), Qt::LeftButton);
-    const int label = window.labelPage().selection.currentLabel;
+    const int label = window.document().selection().currentLabel;
     QTest::mouseDClick(parts.sheet->labelPicture(label), Qt::LeftButton, {}, QPoint(10, 10));
     ASSERT_TRUE(window.barcodeInputPanel()->isVisible());
     EXPECT_EQ(unnamedOperable(window), "") << "a label and its input panel";

@@ -33,7 +33,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    document::Label& label() { return window.label(0); }
+    const document::Label& label() { return window.label(0); }
     page::LabelPicture& picture() { return *window.labelPicture(0); }
     page::BarcodeDataBox& dataBox() { return *window.barcodeInputPanel()->dataBox(); }
     SkinButton& button(const QString& name) {
@@ -132,7 +132,7 @@ TEST_F(MainWindowGui, AdjustButtonsStepWithinTheirLimitsAndRedraw) {
     };
     type(QStringLiteral("A1"));
     for (const auto& c : cases) {
-        c.before(label());
+        window.document().editLabel(0, c.before);
         SkinButton& b = button(QStringLiteral("调整位置%1").arg(c.button));
         QTest::mouseClick(&b, Qt::LeftButton);
         EXPECT_EQ(c.value(label()), c.expected) << "button " << c.button;
@@ -150,9 +150,10 @@ protected:
     void SetUp() override {
         MainWindowGui::SetUp();
         type(QStringLiteral("H"));
-        label().handleLeft = 600;
-        label().handleTop = 300;
-        picture().绘制条码();
+        window.document().editLabel(0, [](document::Label& l) {
+            l.handleLeft = 600;
+            l.handleTop = 300;
+        });
         send(QEvent::MouseButtonPress, {6, 6}, Qt::LeftButton);
     }
     // A pointer event at a position relative to where the handle went down, in pixels.
@@ -220,15 +221,15 @@ TEST_F(MainWindowGui, CheckBoxesEditTheLabelAndNameWhatAClickWouldDo) {
     QTest::mouseClick(&button(QStringLiteral("符号粗")), Qt::LeftButton);
     EXPECT_TRUE(picture().displayList().all<DrawFont>().front().font.bold);
 
-    // The frame is the picture's border: it repaints without redrawing the bars.
+    // The frame is drawn around the label as it prints; the bars stay where they were.
     const auto before = coords(lines());
-    const std::size_t opsBefore = picture().displayList().ops().size();
+    EXPECT_TRUE(picture().displayList().all<DrawOutline>().empty());
     SkinButton& frame = button(QStringLiteral("外框勾选"));
     EXPECT_EQ(hintFor(frame), QStringLiteral("使用 条码外框、注意!使用外框有些印表机会降低清晰度"));
     QTest::mouseClick(&frame, Qt::LeftButton);
     EXPECT_EQ(label().frame, 1);
     EXPECT_EQ(coords(lines()), before);
-    EXPECT_EQ(picture().displayList().ops().size(), opsBefore);
+    EXPECT_EQ(picture().displayList().all<DrawOutline>().size(), 1u);
     EXPECT_EQ(hintFor(frame), QStringLiteral("关闭 条码外框"));
 }
 

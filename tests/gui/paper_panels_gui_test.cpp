@@ -29,17 +29,17 @@ class ArrangementGui : public ::testing::Test {
 protected:
     ArrangementGui() {
         host.resize(800, 500);
-        sheet = new page::PaperSheet(page, ui, hints, &host, &host);
+        sheet = new page::PaperSheet(doc, ui, hints, &host, &host);
         sheet->setPaper(纸张调整(0, Direction::Upright, 12000, 7000));
         panel = new ArrangementPanel(
-            page, ui, hints, [this] { return paper; }, [this](const std::string& v) { written.push_back(v); }, &host);
-        QObject::connect(panel, &ArrangementPanel::arranged, sheet, &page::PaperSheet::syncLabels);
-        for (int n = 0; n < 4; ++n) {
-            const int i = *page.createLabel(0);
-            page.label(i).left = 6000;
-            page.label(i).top = 6000;
-        }
-        sheet->syncLabels();
+            doc, ui, hints, [this] { return paper; }, [this](const std::string& v) { written.push_back(v); }, &host);
+        doc.editPage([](document::LabelPage& edited) {
+            for (int n = 0; n < 4; ++n) {
+                const int i = *edited.createLabel(0);
+                edited.label(i).left = 6000;
+                edited.label(i).top = 6000;
+            }
+        });
         host.show();
         panel->openBeside(400);
     }
@@ -55,7 +55,8 @@ protected:
     }
     using Places = std::vector<std::pair<int, int>>;
 
-    document::LabelPage page;
+    document::Document doc;
+    const document::LabelPage& page = doc.page();
     test::RecordingUi ui;
     platform::HintBinder hints;
     QWidget host;
@@ -263,7 +264,7 @@ namespace {
 TEST(PaperPanelsGui, Screenshot) {
     const QString folder = qEnvironmentVariable("KESTRIN_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "KESTRIN_SCREENSHOTS not set";
-    document::LabelPage page;
+    document::Document doc;
     test::RecordingUi ui;
     platform::HintBinder hints;
     QWidget host;
@@ -273,15 +274,15 @@ TEST(PaperPanelsGui, Screenshot) {
     PaperPanel paper(hints, &host);
     paper.openAt(10);
     paper.move(10, 10);
-    ArrangementPanel arrangement(page, ui, hints, [] { return PaperSize{12000, 16700}; }, {}, &host);
+    ArrangementPanel arrangement(doc, ui, hints, [] { return PaperSize{12000, 16700}; }, {}, &host);
     arrangement.move(264, 10);
     arrangement.show();
     arrangement.arrange(ArrangementMode::TwoColumns);
     QuantityPanel quantity(hints, &host);
     quantity.move(264, 200);
-    page::PaperSheet sheet(page, ui, hints, &host, &host);
+    page::PaperSheet sheet(doc, ui, hints, &host, &host);
     sheet.hide();
-    page.setPasteMemory(std::vector<document::LayoutRecord>(1));
+    doc.setPasteMemory(std::vector<document::LayoutRecord>(1));
     sheet.addLabelWindow()->openAt(QPoint(600, 14), true);
     host.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));

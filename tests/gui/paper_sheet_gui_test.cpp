@@ -29,7 +29,7 @@ protected:
         host.resize(toPixels(12090), toPixels(7470));
         frame = new QWidget(&host);
         frame->setGeometry(2, 31, host.width() - 4, host.height() - 56);
-        sheet = new PaperSheet(page, ui, hints, frame, &host);
+        sheet = new PaperSheet(doc, ui, hints, frame, &host);
         sheet->setPaper(print::纸张调整(0, print::Direction::Upright, frame->width() * 15, frame->height() * 15));
         QObject::connect(&hints, &platform::HintBinder::hint, [this](const QString& text) { lastHint = text; });
     }
@@ -39,10 +39,12 @@ protected:
     }
 
     int addLabel(int left, int top) {
-        const int i = *page.createLabel(0);
-        page.label(i).left = left;
-        page.label(i).top = top;
-        sheet->syncLabels();
+        int i = 0;
+        doc.editPage([&](document::LabelPage& edited) {
+            i = *edited.createLabel(0);
+            edited.label(i).left = left;
+            edited.label(i).top = top;
+        });
         return i;
     }
     LabelPicture& picture(int i) {
@@ -67,7 +69,8 @@ protected:
     }
     QWidget* child(const QString& name) { return sheet->findChild<QWidget*>(name); }
 
-    document::LabelPage page;
+    document::Document doc;
+    const document::LabelPage& page = doc.page();
     test::RecordingUi ui;
     platform::HintBinder hints;
     QWidget host;
@@ -94,8 +97,8 @@ TEST_F(PaperSheetGui, RightClickOnThePaperOpensTheAddWindowWhichCreatesLabelsAtI
     EXPECT_EQ(picture(1).geometry(), pixelsOf(1));
 
     // A copied design makes button 1 appear; it stacks that many copies 60 twips apart.
-    page.label(1).data = "AB1";
-    page.写入贴上记忆(1);
+    doc.editLabel(1, [](document::Label& label) { label.data = "AB1"; });
+    doc.写入贴上记忆(1);
     QTest::mouseClick(sheet, Qt::RightButton, {}, QPoint(400, 100));
     ASSERT_TRUE(window.button(1)->isVisible());
     window.quantityBox()->setText(QStringLiteral("3"));
@@ -241,26 +244,6 @@ TEST_F(PaperSheetGui, PaperFollowsALeftDragBeyondSixtyTwips) {
     EXPECT_EQ(page.selection.currentLabel, document::kSimpleLabel);
 }
 
-TEST_F(PaperSheetGui, SimpleViewHoldsLabelZeroAloneWhichNeverMoves) {
-    addLabel(600, 600);
-    sheet->setProfessional(false);
-    sheet->syncLabels();
-    EXPECT_EQ(sheet->labelPicture(1), nullptr);
-    ASSERT_NE(sheet->labelPicture(0), nullptr);
-    QSignalSpy clicked(sheet, &PaperSheet::simpleLabelClicked);
-    press(0, 300, 300);
-    drag(0, 900, 900);
-    EXPECT_EQ(page.label(0).left, 0);
-    EXPECT_EQ(page.label(0).top, 0);
-    release(0, 900, 900);
-    EXPECT_EQ(clicked.size(), 2);
-    // Widening label 0 re-places the paper around it.
-    press(0, 3540, 300);
-    drag(0, 3615, 300);
-    EXPECT_EQ(sheet->geometry(), QRect(8, 8, toPixels(3660), toPixels(900)));
-    EXPECT_EQ(child(QStringLiteral("虚线位置"))->isVisible(), false);
-}
-
 TEST_F(PaperSheetGui, RedrawingALabelTakesTheDashedFrameToIt) {
     const int hovered = addLabel(600, 600);
     const int redrawn = addLabel(600, 2400);
@@ -275,19 +258,22 @@ TEST_F(PaperSheetGui, RedrawingALabelTakesTheDashedFrameToIt) {
 // The bar origin handle shows where the label has data and its handle flag is up: typed data
 // raises it, a stored design raises it on every label but the preview label 999.
 TEST(LabelPictureHandle, ShowsWithDataWhereTheLabelsFlagAllows) {
-    document::LabelPage page;
-    const int source = *page.createLabel(0);
-    takeBarcodeInput(page.label(source), "K1");
-    page.写入贴上记忆(source);
-    const int pasted = *page.createLabel(0);
-    ASSERT_TRUE(page.贴上条码格式(pasted, {}));
-    ASSERT_TRUE(page.贴上条码格式(document::kPreviewLabel, {}));
-    const int cleared = *page.createLabel(0);
-    takeBarcodeInput(page.label(cleared), "K2");
-    takeBarcodeInput(page.label(cleared), "");
+    document::Document labels;
+    int source = 0, pasted = 0, cleared = 0;
+    labels.editPage([&](document::LabelPage& page) {
+        source = *page.createLabel(0);
+        takeBarcodeInput(page.label(source), "K1");
+        page.写入贴上记忆(source);
+        pasted = *page.createLabel(0);
+        ASSERT_TRUE(page.贴上条码格式(pasted, {}));
+        ASSERT_TRUE(page.贴上条码格式(document::kPreviewLabel, {}));
+        cleared = *page.createLabel(0);
+        takeBarcodeInput(page.label(cleared), "K2");
+        takeBarcodeInput(page.label(cleared), "");
+    });
     struct Case { int index; bool shown; };
     for (const Case c : {Case{source, true}, Case{pasted, true}, Case{document::kPreviewLabel, false}, Case{cleared, false}}) {
-        LabelPicture picture(c.index, page.label(c.index), engine::kDefaultResolution);
+        LabelPicture picture(c.index, labels, engine::kDefaultResolution);
         picture.绘制条码();
         EXPECT_EQ(picture.handle()->isVisibleTo(&picture), c.shown) << c.index;
     }
@@ -302,9 +288,11 @@ TEST_F(PaperSheetGui, Screenshot) {
     const int places[][2] = {{300, 300}, {300, 1260}, {4200, 300}, {4220, 1300}};
     for (int n = 0; n < 4; ++n) {
         const int i = addLabel(places[n][0], places[n][1]);
-        takeBarcodeInput(page.label(i), data[n]);
-        if (n == 2) page.label(i).frame = 1;
-        page.addTextItem(i, 2000, 600);
+        doc.editPage([&](document::LabelPage& edited) {
+            takeBarcodeInput(edited.label(i), data[n]);
+            if (n == 2) edited.label(i).frame = 1;
+            edited.addTextItem(i, 2000, 600);
+        });
     }
     sheet->syncLabels();
     press(4, 300, 300);

@@ -44,8 +44,8 @@ class RecordPickerGui : public ::testing::Test {
 protected:
     void SetUp() override {
         host.resize(420, 520);
-        picture = new LabelPicture(0, label, engine::kDefaultResolution, &host);
-        panel = new 条码输入区(hints, &host);
+        picture = new LabelPicture(0, doc, engine::kDefaultResolution, &host);
+        panel = new 条码输入区(doc, hints, &host);
         panel->move(16, 90);
         panel->setDataFolder(folder.path());
         picker = new 条码载入窗(folder.path(), ui, &host);
@@ -53,7 +53,6 @@ protected:
         QObject::connect(&hints, &platform::HintBinder::hint, &host, [this](const QString& t) { mainHint = t; });
         host.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
-        panel->setPictureFinder([this](int i) { return i == document::kSimpleLabel ? picture : nullptr; });
         panel->open(document::kSimpleLabel);
     }
 
@@ -98,7 +97,7 @@ protected:
     platform::HintBinder hints;
     QString mainHint;
     QWidget host;
-    document::Label label;
+    document::Document doc;
     LabelPicture* picture = nullptr;
     条码输入区* panel = nullptr;
     条码载入窗* picker = nullptr;
@@ -109,7 +108,7 @@ TEST_F(RecordPickerGui, WithoutTheRecordsFileTheDataBoxWorksAndThePickerStaysShu
     QTest::mouseDClick(panel->dataBox(), Qt::LeftButton);
     EXPECT_FALSE(picker->isVisible());
     QTest::keyClicks(panel->dataBox(), QStringLiteral("x1"));
-    EXPECT_EQ(label.data, "X1");
+    EXPECT_EQ(doc.label(0).data, "X1");
 }
 
 TEST_F(RecordPickerGui, NarrowByKindAndLeadingCharactersResetAndChoose) {
@@ -146,7 +145,7 @@ TEST_F(RecordPickerGui, NarrowByKindAndLeadingCharactersResetAndChoose) {
     QTest::mouseClick(barcodes().viewport(), Qt::LeftButton, {}, barcodes().visualItemRect(item).center());
     EXPECT_FALSE(picker->isVisible());
     EXPECT_EQ(panel->dataBox()->text(), QStringLiteral("A101"));
-    EXPECT_EQ(label.data, "A101");
+    EXPECT_EQ(doc.label(0).data, "A101");
     EXPECT_TRUE(picture->handle()->isVisible());
 }
 
@@ -216,10 +215,10 @@ TEST_F(RecordPickerGui, SerialStepButtonsStepTheDataAndNameWhatTheyDo) {
     EXPECT_EQ(hover(minus), QStringLiteral("依照条码编号【扣除一码】"));
     plus.click();
     EXPECT_EQ(panel->dataBox()->text(), QStringLiteral("a010-0"));
-    EXPECT_EQ(label.data, "A010-0");
+    EXPECT_EQ(doc.label(0).data, "A010-0");
     minus.click();
     minus.click();
-    EXPECT_EQ(label.data, "A009-8");
+    EXPECT_EQ(doc.label(0).data, "A009-8");
 }
 
 // Not a check: with KESTRIN_SCREENSHOTS set to a folder, saves the picker narrowed by a kind
