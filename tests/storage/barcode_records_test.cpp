@@ -108,7 +108,7 @@ TEST_F(BarcodeRecordsTest, EveryReaderRepairsADamagedFile) {
     };
     const Case cases[] = {
         {"last line cut short", cp936(good) + "\"C\",\"K\",\"", cp936(line("A", "K", "", "", "20") + line("B", "K", "x y", "", "20"))},
-        {"bytes that are not code page 936", cp936(line("A", "K")) + "\"\xff\"," + cp936(line("A", "K")).substr(4),
+        {"bytes that are not code page 936", cp936(line("A", "K")) + "\"\x81\"," + cp936(line("A", "K")).substr(4),
          cp936(line("A", "K", "", "", "20"))},
         {"no line has thirteen pieces", "\"A\",\"B\"\r\n\"open\r\n", std::nullopt},
     };
@@ -138,6 +138,25 @@ TEST_F(BarcodeRecordsTest, EveryReaderRepairsADamagedFile) {
             }
         }
     }
+}
+
+TEST_F(BarcodeRecordsTest, CharactersOutsideCodePage936AndUserDefinedOnesLoadBack) {
+    // A line from Windows with user-defined characters (AA A1, F8 A1, A1 40: U+E000, U+E234,
+    // U+E4C6) keeps its bytes through a rewrite of another line.
+    const std::string windowsLine = "\"A\",\"\xaa\xa1\xf8\xa1\xa1\x40\"" + cp936(line("", "")).substr(5);
+    writeBytes(file(), windowsLine + cp936(line("B", "K")));
+    BarcodeTables tables;
+    ASSERT_EQ(records().fullLoad(tables), BarcodeReadOutcome::Complete);
+    EXPECT_EQ(tables.master[0].fields[1], "\uE000\uE234\uE4C6");
+    ASSERT_TRUE(records().modify(1, {"B2", "K"}));
+    EXPECT_EQ(readBytes(file()), windowsLine + cp936(line("B2", "K")));
+
+    // Characters GB18030 writes in two bytes that Windows reads as others.
+    ASSERT_TRUE(records().append(std::vector<BarcodeColumns>{{"C", "ǹḿ", "⿰⺁", "\uE000"}}));
+    ASSERT_EQ(records().fullLoad(tables), BarcodeReadOutcome::Complete);
+    ASSERT_EQ(tables.master.size(), 3u);
+    EXPECT_EQ(tables.master[2].fields, (BarcodeFields{"C", "ǹḿ", "⿰⺁", "\uE000"}));
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(BarcodeRecordsTest, TargetedReadShowsRecordsWithAnyEqualTypedValue) {
