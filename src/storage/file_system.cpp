@@ -145,11 +145,23 @@ bool replaceFile(FileSystem& files, const fs::path& dataFile, std::string_view b
     return false;
 }
 
+namespace {
+
+bool endsWithLineBreak(FileSystem& files, const fs::path& file) {
+    const std::optional<std::string> bytes = files.read(file);
+    return bytes && (bytes->empty() || bytes->back() == '\n' || bytes->back() == '\r');
+}
+
+}  // namespace
+
 bool appendToFile(FileSystem& files, const fs::path& dataFile, std::string_view bytes) {
     const bool existed = files.exists(dataFile);
     const std::optional<std::uint64_t> oldSize = existed ? files.size(dataFile) : 0;
     if (!oldSize) return false;
-    if (files.append(dataFile, bytes) && files.flush(dataFile)) return true;
+    std::string text;
+    if (*oldSize > 0 && !endsWithLineBreak(files, dataFile)) text = "\r\n";
+    text += bytes;
+    if (files.append(dataFile, text) && files.flush(dataFile)) return true;
     if (!existed) {
         files.remove(dataFile);
     } else {

@@ -61,8 +61,10 @@ fs::path temporaryPathFor(const fs::path& dataFile);
 // old file back. The data file is never truncated or deleted first, so whatever fails, it is
 // either the old file or the new one. A leftover temporary file is removed on failure.
 bool replaceFile(FileSystem& files, const fs::path& dataFile, std::string_view bytes);
-// Appends the bytes and flushes them. On failure the file is cut back to its old length (or
-// removed when it did not exist), so no half line is left behind.
+// Appends the bytes and flushes them, after ending a last line that has no line break (cut
+// short, or edited by hand) so that the new line stays a line of its own. On failure the file
+// is cut back to its old length (or removed when it did not exist), so no half line is left
+// behind.
 bool appendToFile(FileSystem& files, const fs::path& dataFile, std::string_view bytes);
 
 // Tells the user that a data file could not be written and was left as it was.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "storage/storage_test_support.h"
 #include "support/recording_ui.h"
 
@@ -156,6 +158,18 @@ TEST_F(BarcodeRecordsTest, CharactersOutsideCodePage936AndUserDefinedOnesLoadBac
     ASSERT_EQ(records().fullLoad(tables), BarcodeReadOutcome::Complete);
     ASSERT_EQ(tables.master.size(), 3u);
     EXPECT_EQ(tables.master[2].fields, (BarcodeFields{"C", "ǹḿ", "⿰⺁", "\uE000"}));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(BarcodeRecordsTest, AnAppendEndsAnUnterminatedLastLineFirst) {
+    std::string cut = cp936(line("A", "K"));
+    cut.resize(cut.size() - 2);
+    writeBytes(file(), cut);
+    ASSERT_TRUE(records().append(std::vector<BarcodeColumns>{{"B", "K"}}));
+    EXPECT_EQ(readBytes(file()), cp936(line("A", "K") + line("B", "K")));
+    BarcodeTables tables;
+    EXPECT_EQ(records().fullLoad(tables), BarcodeReadOutcome::Complete);
+    EXPECT_EQ(tables.master.size(), 2u);
     EXPECT_TRUE(ui.messages.empty());
 }
 

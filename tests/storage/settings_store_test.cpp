@@ -113,6 +113,15 @@ TEST_F(SettingsStoreTest, UserDefinedCharactersOfAWindowsFileLoadAndKeepTheirByt
     EXPECT_EQ(readBytes(file()), start);
 }
 
+TEST_F(SettingsStoreTest, AnAppendEndsAnUnterminatedLastLineFirst) {
+    writeBytes(file(), "\"a\",\"1\"");
+    SettingsStore store = loaded();
+    ASSERT_TRUE(store.写入设定("new", "x"));
+    EXPECT_EQ(readBytes(file()), "\"a\",\"1\"\r\n\"new\",\"x\"\r\n");
+    EXPECT_EQ(loaded().entries(), (Entries{{"a", "1"}, {"new", "x"}}));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(SettingsStoreTest, QuotesAndLineBreaksNeverReachTheFile) {
     SettingsStore store = loaded();
     ASSERT_TRUE(store.写入设定("k", "a\"b\r\nc"));
