@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "storage/storage_test_support.h"
 #include "support/recording_ui.h"
@@ -139,6 +140,27 @@ TEST_F(BarcodeRecordsTest, EveryReaderRepairsADamagedFile) {
                 EXPECT_EQ(ui.endProgramCalls, 0) << what;
             }
         }
+    }
+}
+
+TEST_F(BarcodeRecordsTest, NothingAfterTheLimitIsRead) {
+    const std::string damaged = "\"\x81\",\"K\"\r\n";  // a byte that is not code page 936
+    using Read = std::function<BarcodeReadOutcome(BarcodeRecordsFile&)>;
+    const std::tuple<const char*, std::size_t, Read> readers[] = {
+        {"full load", BarcodeRecordsFile::kLoadLimit, [](BarcodeRecordsFile& f) { BarcodeTables t; return f.fullLoad(t); }},
+        {"targeted read", BarcodeRecordsFile::kLoadLimit,
+         [](BarcodeRecordsFile& f) { BarcodeTables t; return f.targetedRead(t, {"C0"}); }},
+        {"picker load", BarcodeRecordsFile::kPickerLimit, [](BarcodeRecordsFile& f) { PickerValues v; return f.pickerLoad(v); }},
+    };
+    for (const auto& [name, limit, read] : readers) {
+        ui.clear();
+        const std::string start = manyLines(limit) + damaged;
+        writeBytes(file(), start);
+        BarcodeRecordsFile f = records();
+        EXPECT_EQ(read(f), BarcodeReadOutcome::LimitReached) << name;
+        EXPECT_EQ(readBytes(file()), start) << name;
+        EXPECT_EQ(ui.endProgramCalls, 0) << name;
+        for (const auto& m : ui.messages) EXPECT_NE(m.title, kRepairWarning.title) << name;
     }
 }
 
