@@ -43,8 +43,8 @@ public:
     bool write(const fs::path& p, std::string_view b) override { return real().write(p, b); }
     bool append(const fs::path& p, std::string_view b) override { return real().append(p, b); }
     bool flush(const fs::path&) override { return true; }
-    // The real rename also syncs the folder, which costs as much as a flush.
-    bool rename(const fs::path& f, const fs::path& t) override { return std::rename(f.c_str(), t.c_str()) == 0; }
+    bool rename(const fs::path& f, const fs::path& t) override { return real().rename(f, t); }
+    void flushFolder(const fs::path&) override {}
     bool remove(const fs::path& p) override { return real().remove(p); }
     bool truncate(const fs::path& p, std::uint64_t s) override { return real().truncate(p, s); }
     std::optional<std::uint64_t> size(const fs::path& p) override { return real().size(p); }

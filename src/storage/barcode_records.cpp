@@ -42,12 +42,14 @@ template <typename OnRecord>
 BarcodeRecordsFile::ScanEnd BarcodeRecordsFile::scan(std::size_t limit, OnRecord onRecord) {
     const std::optional<std::string> bytes = files_.read(path_);
     if (!bytes) return ScanEnd::Damaged;
-    const std::optional<std::string> text = decodeCp936(*bytes);
-    if (!text) return ScanEnd::Damaged;
     std::size_t count = 0;
-    for (const std::string_view line : splitLines(*text)) {
-        if (line.empty()) continue;
-        std::optional<std::vector<std::string>> items = readItems(line);
+    // Line by line, so that nothing after the limit is decoded: a bad byte there is not damage
+    // the reader has seen. No byte of a multi-byte character is a line break.
+    for (const std::string_view raw : splitLines(*bytes)) {
+        if (raw.empty()) continue;
+        const std::optional<std::string> line = decodeCp936(raw);
+        if (!line) return ScanEnd::Damaged;
+        std::optional<std::vector<std::string>> items = readItems(*line);
         if (!items || items->size() != kItemsPerLine) return ScanEnd::Damaged;
         BarcodeFields fields;
         std::move(items->begin(), items->begin() + 12, fields.begin());

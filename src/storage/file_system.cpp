@@ -88,13 +88,11 @@ public:
         return fd.ok() && ::fsync(fd.get()) == 0 && fd.close();
     }
 
-    bool rename(const fs::path& from, const fs::path& to) override {
-        if (::rename(from.c_str(), to.c_str()) != 0) return false;
-        // Make the new directory entry itself durable; a folder that cannot be synced (some
-        // file systems refuse) does not undo the rename.
-        Fd dir(::open(to.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    bool rename(const fs::path& from, const fs::path& to) override { return ::rename(from.c_str(), to.c_str()) == 0; }
+
+    void flushFolder(const fs::path& folder) override {
+        Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (dir.ok()) ::fsync(dir.get());
-        return true;
     }
 
     bool remove(const fs::path& path) override { return ::unlink(path.c_str()) == 0; }
@@ -139,16 +137,31 @@ fs::path temporaryPathFor(const fs::path& dataFile) {
 
 bool replaceFile(FileSystem& files, const fs::path& dataFile, std::string_view bytes) {
     const fs::path temp = temporaryPathFor(dataFile);
-    if (files.write(temp, bytes) && files.flush(temp) && files.rename(temp, dataFile)) return true;
+    if (files.write(temp, bytes) && files.flush(temp) && files.rename(temp, dataFile)) {
+        files.flushFolder(dataFile.parent_path());
+        return true;
+    }
     files.remove(temp);
     return false;
 }
+
+namespace {
+
+bool endsWithLineBreak(FileSystem& files, const fs::path& file) {
+    const std::optional<std::string> bytes = files.read(file);
+    return bytes && (bytes->empty() || bytes->back() == '\n' || bytes->back() == '\r');
+}
+
+}  // namespace
 
 bool appendToFile(FileSystem& files, const fs::path& dataFile, std::string_view bytes) {
     const bool existed = files.exists(dataFile);
     const std::optional<std::uint64_t> oldSize = existed ? files.size(dataFile) : 0;
     if (!oldSize) return false;
-    if (files.append(dataFile, bytes) && files.flush(dataFile)) return true;
+    std::string text;
+    if (*oldSize > 0 && !endsWithLineBreak(files, dataFile)) text = "\r\n";
+    text += bytes;
+    if (files.append(dataFile, text) && files.flush(dataFile)) return true;
     if (!existed) {
         files.remove(dataFile);
     } else {

@@ -33,6 +33,9 @@ public:
     virtual bool flush(const fs::path& path) = 0;
     // Replaces `to` by `from` in one atomic step.
     virtual bool rename(const fs::path& from, const fs::path& to) = 0;
+    // Forces the folder's entries (a rename in it) to the disk. Some file systems cannot; the
+    // rename stands all the same, so there is nothing to report.
+    virtual void flushFolder(const fs::path& folder) = 0;
     virtual bool remove(const fs::path& path) = 0;
     // Cuts the file back to the given size (undoing a failed append).
     virtual bool truncate(const fs::path& path, std::uint64_t size) = 0;
@@ -54,11 +57,14 @@ fs::path barcodeRecordsFilePath(const fs::path& base);  // 记录资料/条码�
 fs::path temporaryPathFor(const fs::path& dataFile);
 
 // Replaces the data file by the bytes: writes the temporary file, flushes it, renames it over
-// the data file. The data file is never truncated or deleted first, so whatever fails, it is
+// the data file and flushes the folder, so that a power cut after the save cannot bring the
+// old file back. The data file is never truncated or deleted first, so whatever fails, it is
 // either the old file or the new one. A leftover temporary file is removed on failure.
 bool replaceFile(FileSystem& files, const fs::path& dataFile, std::string_view bytes);
-// Appends the bytes and flushes them. On failure the file is cut back to its old length (or
-// removed when it did not exist), so no half line is left behind.
+// Appends the bytes and flushes them, after ending a last line that has no line break (cut
+// short, or edited by hand) so that the new line stays a line of its own. On failure the file
+// is cut back to its old length (or removed when it did not exist), so no half line is left
+// behind.
 bool appendToFile(FileSystem& files, const fs::path& dataFile, std::string_view bytes);
 
 // Tells the user that a data file could not be written and was left as it was.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+
 #include "storage/storage_test_support.h"
 #include "support/recording_ui.h"
 
@@ -108,7 +111,7 @@ TEST_F(BarcodeRecordsTest, EveryReaderRepairsADamagedFile) {
     };
     const Case cases[] = {
         {"last line cut short", cp936(good) + "\"C\",\"K\",\"", cp936(line("A", "K", "", "", "20") + line("B", "K", "x y", "", "20"))},
-        {"bytes that are not code page 936", cp936(line("A", "K")) + "\"\xff\"," + cp936(line("A", "K")).substr(4),
+        {"bytes that are not code page 936", cp936(line("A", "K")) + "\"\x81\"," + cp936(line("A", "K")).substr(4),
          cp936(line("A", "K", "", "", "20"))},
         {"no line has thirteen pieces", "\"A\",\"B\"\r\n\"open\r\n", std::nullopt},
     };
@@ -138,6 +141,58 @@ TEST_F(BarcodeRecordsTest, EveryReaderRepairsADamagedFile) {
             }
         }
     }
+}
+
+TEST_F(BarcodeRecordsTest, NothingAfterTheLimitIsRead) {
+    const std::string damaged = "\"\x81\",\"K\"\r\n";  // a byte that is not code page 936
+    using Read = std::function<BarcodeReadOutcome(BarcodeRecordsFile&)>;
+    const std::tuple<const char*, std::size_t, Read> readers[] = {
+        {"full load", BarcodeRecordsFile::kLoadLimit, [](BarcodeRecordsFile& f) { BarcodeTables t; return f.fullLoad(t); }},
+        {"targeted read", BarcodeRecordsFile::kLoadLimit,
+         [](BarcodeRecordsFile& f) { BarcodeTables t; return f.targetedRead(t, {"C0"}); }},
+        {"picker load", BarcodeRecordsFile::kPickerLimit, [](BarcodeRecordsFile& f) { PickerValues v; return f.pickerLoad(v); }},
+    };
+    for (const auto& [name, limit, read] : readers) {
+        ui.clear();
+        const std::string start = manyLines(limit) + damaged;
+        writeBytes(file(), start);
+        BarcodeRecordsFile f = records();
+        EXPECT_EQ(read(f), BarcodeReadOutcome::LimitReached) << name;
+        EXPECT_EQ(readBytes(file()), start) << name;
+        EXPECT_EQ(ui.endProgramCalls, 0) << name;
+        for (const auto& m : ui.messages) EXPECT_NE(m.title, kRepairWarning.title) << name;
+    }
+}
+
+TEST_F(BarcodeRecordsTest, CharactersOutsideCodePage936AndUserDefinedOnesLoadBack) {
+    // A line from Windows with user-defined characters (AA A1, F8 A1, A1 40: U+E000, U+E234,
+    // U+E4C6) keeps its bytes through a rewrite of another line.
+    const std::string windowsLine = "\"A\",\"\xaa\xa1\xf8\xa1\xa1\x40\"" + cp936(line("", "")).substr(5);
+    writeBytes(file(), windowsLine + cp936(line("B", "K")));
+    BarcodeTables tables;
+    ASSERT_EQ(records().fullLoad(tables), BarcodeReadOutcome::Complete);
+    EXPECT_EQ(tables.master[0].fields[1], "\uE000\uE234\uE4C6");
+    ASSERT_TRUE(records().modify(1, {"B2", "K"}));
+    EXPECT_EQ(readBytes(file()), windowsLine + cp936(line("B2", "K")));
+
+    // Characters GB18030 writes in two bytes that Windows reads as others.
+    ASSERT_TRUE(records().append(std::vector<BarcodeColumns>{{"C", "ǹḿ", "⿰⺁", "\uE000"}}));
+    ASSERT_EQ(records().fullLoad(tables), BarcodeReadOutcome::Complete);
+    ASSERT_EQ(tables.master.size(), 3u);
+    EXPECT_EQ(tables.master[2].fields, (BarcodeFields{"C", "ǹḿ", "⿰⺁", "\uE000"}));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(BarcodeRecordsTest, AnAppendEndsAnUnterminatedLastLineFirst) {
+    std::string cut = cp936(line("A", "K"));
+    cut.resize(cut.size() - 2);
+    writeBytes(file(), cut);
+    ASSERT_TRUE(records().append(std::vector<BarcodeColumns>{{"B", "K"}}));
+    EXPECT_EQ(readBytes(file()), cp936(line("A", "K") + line("B", "K")));
+    BarcodeTables tables;
+    EXPECT_EQ(records().fullLoad(tables), BarcodeReadOutcome::Complete);
+    EXPECT_EQ(tables.master.size(), 2u);
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(BarcodeRecordsTest, TargetedReadShowsRecordsWithAnyEqualTypedValue) {

@@ -134,5 +134,20 @@ TEST(CrashSafety, EveryFailurePointLeavesTheOldOrTheNewFile) {
     }
 }
 
+TEST(CrashSafety, EveryRewriteFlushesTheFolderAfterItsRename) {
+    for (const Operation& op : operations()) {
+        if (op.append) continue;
+        TempFolder folder;
+        writeBytes(op.file(folder.path()), op.before);
+        RecordingUi ui;
+        FailingFileSystem files;
+        op.run(folder.path(), ui, files);
+        using Call = FailingFileSystem::Call;
+        const std::vector<Call> ending{{"rename", op.file(folder.path())}, {"flushFolder", recordsFolder(folder.path())}};
+        ASSERT_GE(files.calls().size(), 2u) << op.name;
+        EXPECT_EQ(std::vector<Call>(files.calls().end() - 2, files.calls().end()), ending) << op.name;
+    }
+}
+
 }  // namespace
 }  // namespace kestrin::storage

@@ -96,8 +96,30 @@ TEST_F(SettingsStoreTest, WritesRewriteForAKnownKeyAndAppendForANewOne) {
 
 TEST_F(SettingsStoreTest, TextOutsideCodePage936IsStoredAndReadBack) {
     SettingsStore store = loaded();
-    ASSERT_TRUE(store.写入设定("标签A", "条码😀★𠀀"));
-    EXPECT_EQ(loaded().entries(), (Entries{{"标签A", "条码😀★𠀀"}}));
+    // ǹ, ḿ, ⿰ and ⺁ have two-byte codes in GB18030 that Windows reads as other characters.
+    ASSERT_TRUE(store.写入设定("标签A", "条码😀★𠀀ǹḿ⿰⺁"));
+    EXPECT_EQ(loaded().entries(), (Entries{{"标签A", "条码😀★𠀀ǹḿ⿰⺁"}}));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SettingsStoreTest, UserDefinedCharactersOfAWindowsFileLoadAndKeepTheirBytes) {
+    // AA A1, FE 50 and A8 BF, which Windows reads as U+E000, U+E815 and U+E7C8.
+    const std::string start = "\"a\",\"\xaa\xa1\xfe\x50\xa8\xbf\"\r\n\"b\",\"1\"\r\n";
+    writeBytes(file(), start);
+    SettingsStore store = loaded();
+    EXPECT_EQ(store.entries(), (Entries{{"a", "\uE000\uE815\uE7C8"}, {"b", "1"}}));
+    EXPECT_TRUE(ui.messages.empty());
+    ASSERT_TRUE(store.写入设定("b", "1"));  // rewrites the whole file
+    EXPECT_EQ(readBytes(file()), start);
+}
+
+TEST_F(SettingsStoreTest, AnAppendEndsAnUnterminatedLastLineFirst) {
+    writeBytes(file(), "\"a\",\"1\"");
+    SettingsStore store = loaded();
+    ASSERT_TRUE(store.写入设定("new", "x"));
+    EXPECT_EQ(readBytes(file()), "\"a\",\"1\"\r\n\"new\",\"x\"\r\n");
+    EXPECT_EQ(loaded().entries(), (Entries{{"a", "1"}, {"new", "x"}}));
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(SettingsStoreTest, QuotesAndLineBreaksNeverReachTheFile) {
@@ -121,7 +143,7 @@ TEST_F(SettingsStoreTest, DamagedFilesAreRepaired) {
          "\"" K_CAPTIONS "\",\"" T_BARCODE " " T_KIND "\"\r\n", {{"标签A", "条码★种类"}}},
         {"a value with a comma is dropped", "\"a\",\"1,2\"\r\n\"b\",\"3\"\r\n\"c\",\"x\"y\r\n",
          "\"b\",\"3\"\r\n\"c\",\"xy\"\r\n", {{"a", "1,2"}, {"b", "3"}}},
-        {"bytes that are not code page 936", "\"a\",\"1\"\r\n\"\xff\",\"2\"\r\n", "\"a\",\"1\"\r\n", {}},
+        {"bytes that are not code page 936", "\"a\",\"1\"\r\n\"\x81\",\"2\"\r\n", "\"a\",\"1\"\r\n", {}},
         {"quote never closed", "\"a\",\"1\r\n\"b\",\"2\"\r\n", "\"a\",\"1\"\r\n\"b\",\"2\"\r\n", {}},
     };
     for (const auto& c : cases) {

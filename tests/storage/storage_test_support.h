@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "storage/codepage.h"
 #include "storage/file_system.h"
@@ -58,7 +59,8 @@ inline std::string cp936(std::string_view utf8) {
 // The real file system, except that the n-th write, append, flush or rename (counting from 0)
 // fails. A failed write or append first writes half its bytes, as a full disk would. In crash
 // mode nothing at all happens from the failing call on, as if the process had been killed
-// there; otherwise later calls (the clean-up) go through.
+// there; otherwise later calls (the clean-up) go through. It keeps a log of the calls that
+// change or flush something.
 class FailingFileSystem final : public FileSystem {
 public:
     enum class Mode { Fail, Crash };
@@ -71,7 +73,15 @@ public:
 
     bool exists(const std::filesystem::path& p) override { return real().exists(p); }
     std::optional<std::string> read(const std::filesystem::path& p) override { return real().read(p); }
+    struct Call {
+        std::string what;  // write, append, flush, rename, flushFolder
+        std::filesystem::path path;  // for a rename, the new name
+        bool operator==(const Call&) const = default;
+    };
+    const std::vector<Call>& calls() const { return calls_; }
+
     bool write(const std::filesystem::path& p, std::string_view b) override {
+        calls_.push_back({"write", p});
         if (failsNow()) {
             real().write(p, b.substr(0, b.size() / 2));
             return false;
@@ -79,15 +89,24 @@ public:
         return !dead_ && real().write(p, b);
     }
     bool append(const std::filesystem::path& p, std::string_view b) override {
+        calls_.push_back({"append", p});
         if (failsNow()) {
             real().append(p, b.substr(0, b.size() / 2));
             return false;
         }
         return !dead_ && real().append(p, b);
     }
-    bool flush(const std::filesystem::path& p) override { return !failsNow() && !dead_ && real().flush(p); }
+    bool flush(const std::filesystem::path& p) override {
+        calls_.push_back({"flush", p});
+        return !failsNow() && !dead_ && real().flush(p);
+    }
     bool rename(const std::filesystem::path& f, const std::filesystem::path& t) override {
+        calls_.push_back({"rename", t});
         return !failsNow() && !dead_ && real().rename(f, t);
+    }
+    void flushFolder(const std::filesystem::path& p) override {
+        calls_.push_back({"flushFolder", p});
+        if (!dead_) real().flushFolder(p);
     }
     bool remove(const std::filesystem::path& p) override { return !dead_ && real().remove(p); }
     bool truncate(const std::filesystem::path& p, std::uint64_t s) override { return !dead_ && real().truncate(p, s); }
@@ -105,6 +124,7 @@ private:
     Mode mode_;
     std::size_t points_ = 0;
     bool dead_ = false;
+    std::vector<Call> calls_;
 };
 
 }  // namespace kestrin::storage::testing
