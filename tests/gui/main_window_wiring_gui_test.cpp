@@ -290,6 +290,58 @@ TEST_F(WiredWindowGui, SimpleViewPickerChoosesFromTheRecordsFile) {
     EXPECT_FALSE(picker.isVisible());
 }
 
+// A drag, typed data and a delete are three steps: Ctrl+Z takes them back one at a time, Ctrl+Y
+// and Ctrl+Shift+Z bring them back, and the paper follows every step.
+TEST_F(WiredWindowGui, UndoAndRedoTakeBackADragTypedDataAndADelete) {
+    startProgram();
+    toProfessionalView();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const int label = addLabelAt({100, 100});
+    const auto place = [&] {
+        const document::Label& l = window.label(label);
+        return QPoint(l.left, l.top);
+    };
+    const QPoint placed = place();
+    page::LabelPicture* picture = parts.sheet->labelPicture(label);
+    const auto mouse = [&](QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, at, picture->mapToGlobal(at), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(picture, &e);
+    };
+    mouse(QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton, Qt::LeftButton);
+    for (int step = 1; step <= 5; ++step) mouse(QEvent::MouseMove, {20.0 + 8 * step, 20.0 + 4 * step}, Qt::NoButton, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, {60, 40}, Qt::LeftButton, Qt::NoButton);
+    const QPoint dragged = place();
+    ASSERT_NE(dragged, placed);
+    typeInto(label, QStringLiteral("ab1"));
+    ASSERT_EQ(window.label(label).data, "AB1");
+    deleteWithItsButton(label);
+
+    const auto keys = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(&window, key, modifiers);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    keys(Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(window.document().exists(label));
+    ASSERT_NE(parts.sheet->labelPicture(label), nullptr) << "the paper shows the label again";
+    EXPECT_EQ(window.label(label).data, "AB1");
+    EXPECT_EQ(place(), dragged);
+    EXPECT_EQ(parts.sheet->labelPicture(label)->pos() * 15, dragged);
+    keys(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window.label(label).data, "");
+    keys(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(place(), placed) << "the whole drag is one step";
+    EXPECT_EQ(parts.sheet->labelPicture(label)->pos() * 15, placed);
+
+    keys(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(place(), dragged);
+    keys(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window.label(label).data, "AB1");
+    keys(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(window.document().exists(label));
+    EXPECT_EQ(parts.sheet->labelPicture(label), nullptr);
+}
+
 TEST_F(WiredWindowGui, F1PrintsTheViewShown) {
     startProgram();
     window.activateWindow();
