@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "page/label_editing.h"
@@ -34,9 +35,14 @@ constexpr int firstPanelTop(int frameTop, int paperHeight) {
     return frameTop + kSimplePaperOffset + paperHeight + kPanelGap;
 }
 
-// The view number saved in 主视窗大小 and the view names the editing code tests.
-constexpr int kSimpleView = 0;
-constexpr int kProfessionalView = 1;
+// The main window's two views. Only the view button's caption and the saved 主视窗大小 know
+// them by name or by number.
+enum class View { Simple, Professional };
+// "简易版" or "专业版".
+std::string_view viewName(View view);
+// The number 主视窗大小 saves: 0 simple, 1 professional; any other number names no view.
+int viewNumber(View view);
+std::optional<View> viewFromNumber(int number);
 
 struct WindowSize {
     int width = 0;
@@ -128,7 +134,7 @@ PanelCorner inputPanelCorner(LabelBox label, WindowSize panel, WindowSize window
 // Where the saved 主视窗大小 puts the window on a screen of this size. A position beyond the
 // screen's right or bottom edge is not applied; the size always is.
 struct SavedPlacement {
-    int view = kSimpleView;
+    std::optional<View> view = View::Simple;  // none for a number of neither view
     bool maximised = false;
     std::optional<int> left;
     std::optional<int> top;
