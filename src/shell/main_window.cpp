@@ -388,17 +388,21 @@ void 主视窗::replaceQuantityPanel(QWidget* panelWidget, std::function<int()> 
 }
 
 void 主视窗::功能窗排列() {
-    const int paperBottom = 新增载入窗_->y() + 列印范围_->y() + 列印范围_->height();
-    int y = paperBottom + toPixels(kPanelGap);
+    const int paperBottom = toTwips(新增载入窗_->y() + 列印范围_->y() + 列印范围_->height());
+    std::vector<std::optional<int>> heights;
     for (const PanelSlot slot : kStackOrder) {
-        QWidget* p = panel(slot);
-        if (!p || !p->isVisible()) continue;
-        p->move(toPixels(kPanelColumnLeft), y);
+        const QWidget* p = panel(slot);
+        heights.push_back(p && p->isVisible() ? std::optional(toTwips(p->height())) : std::nullopt);
+    }
+    const PanelStack stack = stackPanels(paperBottom, heights);
+    for (std::size_t i = 0; i < std::size(kStackOrder); ++i) {
+        if (!stack.tops[i]) continue;
+        QWidget* p = panel(kStackOrder[i]);
+        p->move(toPixels(kPanelColumnLeft), toPixels(*stack.tops[i]));
         p->raise();
-        y += p->height() + toPixels(kPanelGap);
     }
     if (QWidget* q = panel(PanelSlot::列印数量窗)) {
-        q->move(toPixels(kPanelColumnLeft), y);
+        q->move(toPixels(kPanelColumnLeft), toPixels(stack.next));
         q->show();
         q->raise();
     }

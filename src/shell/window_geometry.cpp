@@ -93,9 +93,9 @@ PaperScrollBars 卷轴使用分析(WindowSize paper, WindowSize frame) {
     return bars;
 }
 
-PanelStack stackPanels(int firstTop, const std::vector<std::optional<int>>& heights) {
+PanelStack stackPanels(int paperBottom, const std::vector<std::optional<int>>& heights) {
     PanelStack stack;
-    stack.next = firstTop;
+    stack.next = paperBottom + kPanelGap;
     for (const auto& height : heights) {
         if (!height) {
             stack.tops.emplace_back();

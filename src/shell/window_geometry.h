@@ -30,11 +30,6 @@ using page::kSimplePaperOffset;
 constexpr int kPanelColumnLeft = 255;
 constexpr int kPanelGap = 120;
 
-// The top of the first panel below the paper: the paper's foot inside the window plus the gap.
-constexpr int firstPanelTop(int frameTop, int paperHeight) {
-    return frameTop + kSimplePaperOffset + paperHeight + kPanelGap;
-}
-
 // The main window's two views. Only the view button's caption and the saved 主视窗大小 know
 // them by name or by number.
 enum class View { Simple, Professional };
@@ -106,13 +101,14 @@ constexpr int kPaperOrigin = 300;
 constexpr int kScrollUnit = 360;
 constexpr int paperOffsetForScroll(int value) { return kPaperOrigin - kScrollUnit * value; }
 
-// 功能窗排列: the tops of the simple view's panels stacked from a first top, each panel
-// below the one before with a gap. Hidden panels (no height) take no room and get no top.
+// 功能窗排列: the tops of the simple view's panels stacked below the paper's bottom (in the
+// window), the first a gap below it and each panel a gap below the one before. Hidden panels
+// (no height) take no room and get no top.
 struct PanelStack {
     std::vector<std::optional<int>> tops;  // one per panel given, in order
     int next = 0;                          // the top for whatever comes after them
 };
-PanelStack stackPanels(int firstTop, const std::vector<std::optional<int>>& heights);
+PanelStack stackPanels(int paperBottom, const std::vector<std::optional<int>>& heights);
 
 // Where the barcode input panel opens for a label of the professional view: its left at the
 // label's left and its top 120 below the label's bottom, all in the window's twips. A panel

@@ -126,6 +126,13 @@ TEST_F(ShellGui, AFreshStartShowsTheSimpleView) {
     EXPECT_FALSE(button(QStringLiteral("视窗按钮1")).isVisible());
     EXPECT_FALSE(button(QStringLiteral("条码管理")).isVisible());
     EXPECT_TRUE(ui.messages.empty());
+    // The panels stand in a column at 255 under the paper, each 120 below what is above it.
+    const QWidget& paper = *window.findChild<QWidget*>(QStringLiteral("列印范围"));
+    const QWidget& input = *window.barcodeInputPanel();
+    const QWidget& quantity = *window.panel(PanelSlot::列印数量窗);
+    const int paperBottom = window.paperFrame()->y() + paper.y() + paper.height();
+    EXPECT_EQ(input.pos() * 15, QPoint(255, paperBottom * 15 + 120));
+    EXPECT_EQ(quantity.pos() * 15, QPoint(255, (input.y() + input.height()) * 15 + 120));
 }
 
 TEST(DataFolders, TheEnvironmentNamesTheDataFolderForTests) {

@@ -102,14 +102,14 @@ TEST(PaperScrollBars, ShowOnlyWhenThePaperOverflowsItsFrame) {
 }
 
 TEST(PanelStack, HiddenPanelsTakeNoRoom) {
-    const PanelStack stack = stackPanels(1500, {std::nullopt, 2000, std::nullopt, 900});
+    const PanelStack stack = stackPanels(1380, {std::nullopt, 2000, std::nullopt, 900});
     ASSERT_EQ(stack.tops.size(), 4u);
     EXPECT_FALSE(stack.tops[0]);
     EXPECT_EQ(stack.tops[1], 1500);
     EXPECT_FALSE(stack.tops[2]);
     EXPECT_EQ(stack.tops[3], 3620);
     EXPECT_EQ(stack.next, 4640);
-    EXPECT_EQ(stackPanels(800, {}).next, 800);
+    EXPECT_EQ(stackPanels(680, {}).next, 800);
 }
 
 TEST(SavedPlacement, PositionOnlyWhenOnTheScreenAndNotMaximised) {
