@@ -14,6 +14,7 @@
 #include "platform/skin.h"
 #include "platform/skin_button.h"
 #include "print/arrangement.h"
+#include "print/generation.h"
 
 namespace kestrin::page {
 namespace {

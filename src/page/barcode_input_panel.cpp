@@ -13,11 +13,11 @@
 #include "engine/code39.h"
 #include "page/barcode_input.h"
 #include "page/record_picker_panel.h"
+#include "page/serial_step.h"
 #include "platform/hint_binder.h"
 #include "platform/qt_ui.h"
 #include "platform/skin.h"
 #include "platform/skin_button.h"
-#include "print/arrangement.h"
 #include "storage/file_system.h"
 
 namespace kestrin::page {
@@ -164,13 +164,13 @@ platform::SkinButton* 条码输入区::buildSerialStep(platform::HintBinder& hin
     step->setFixedSize(36, 32);
     hints.bind(step, [this, button] {
         // The hint text is built per call, so it lives in the panel until the next one.
-        serialHint_ = print::serialStepHint(条码输入_->text().toStdString(), button);
+        serialHint_ = serialStepHint(条码输入_->text().toStdString(), button);
         return std::string_view(serialHint_);
     });
     connect(step, &SkinButton::clicked, this, [this, button] {
         const std::string typed = 条码输入_->text().toStdString();
         if (typed.empty()) return;
-        条码输入_->setText(platform::toQString(print::流水加减(typed, button)));
+        条码输入_->setText(platform::toQString(流水加减(typed, button)));
     });
     return step;
 }

@@ -11,7 +11,7 @@
 #include "platform/screen_units.h"
 #include "platform/skin.h"
 #include "platform/skin_button.h"
-#include "print/arrangement.h"
+#include "print/generation.h"
 
 namespace kestrin::page {
 

@@ -13,6 +13,7 @@
 #include "platform/skin_button.h"
 #include "print/arrangement.h"
 #include "print/print_job.h"
+#include "print/quantity.h"
 
 namespace kestrin::print {
 namespace {

@@ -10,6 +10,7 @@
 #include "platform/skin.h"
 #include "platform/skin_button.h"
 #include "print/arrangement.h"
+#include "print/quantity.h"
 
 namespace kestrin::print {
 namespace {

@@ -128,7 +128,7 @@ WindowSize screenInTwips(const QWidget& w) {
 
     resize(toPixels(kSimpleViewWidth), toPixels(kSimpleViewHeight));
     视窗底图排列();
-    版本切换("简易版");
+    版本切换(View::Simple);
     openBarcodeInput(document::kSimpleLabel);
 }
 
@@ -252,7 +252,8 @@ void 主视窗::start(storage::SettingsStore& store, Ui& ui) {
 void 主视窗::applySettings() {
     if (settings_.windowSize) {
         const SavedPlacement placed = placementFromSaved(*settings_.windowSize, screenInTwips(*this));
-        viewTag_ = placed.view;
+        if (placed.view) chosenView_ = *placed.view;
+        else savedViewKnown_ = false;
         if (placed.maximised) {
             setWindowState(Qt::WindowMaximized);
             视窗放大_.start();
@@ -271,16 +272,16 @@ void 主视窗::applySettings() {
 }
 
 void 主视窗::排列视窗位置() {
-    if (viewTag_ == kSimpleView) {
+    if (savedViewKnown_ && chosenView_ == View::Simple) {
         setSizeInTwips({kSimpleViewWidth, kSimpleViewHeight});
-        版本切换("简易版");
-    } else if (viewTag_ == kProfessionalView) {
+        版本切换(View::Simple);
+    } else if (savedViewKnown_) {
         if (isMaximized()) 视窗放大_.start();
         else setSizeInTwips({kProfessionalViewWidth, kProfessionalViewHeight});
-        版本切换("专业版");
+        版本切换(View::Professional);
     }
     视窗底图排列();
-    if (view_ == "专业版") 纸张调整();
+    if (view_ == View::Professional) 纸张调整();
     if (isPasswordSet(settings_.password)) openLogin();
     // 更新设定 is kept in settings_.updateCheck for the update check of a later release.
 }
@@ -294,9 +295,11 @@ void 主视窗::视窗放大() {
 
 // --- Views ---
 
-void 主视窗::版本切换(std::string_view view) {
+void 主视窗::版本切换(View view) {
     view_ = view;
-    if (view == "简易版") {
+    // The button offers the other view.
+    版本按钮_->setText(platform::toQString(viewName(view == View::Simple ? View::Professional : View::Simple)));
+    if (view == View::Simple) {
         条码签0_->move(0, 0);
         条码签0_->show();
         条码签0_->raise();
@@ -313,14 +316,12 @@ void 主视窗::版本切换(std::string_view view) {
         条码输入区_->open(document::kSimpleLabel);
         if (QWidget* q = panel(PanelSlot::列印数量窗)) q->show();
         功能窗排列();
-        版本按钮_->setText(QStringLiteral("专业版"));
         // The toolbar is the professional view's. Held out of sight it would still be in
         // reach of Tab and of a screen reader, and its print is not this view's print.
         for (SkinButton* b : toolbar_) b->hide();
-    } else if (view == "专业版") {
+    } else {
         条码签0_->hide();
         列印范围_->setProperty("bordered", true);
-        版本按钮_->setText(QStringLiteral("简易版"));
         for (SkinButton* b : toolbar_) b->show();
         关闭功能窗();
         if (professionalPaper_) {
@@ -334,14 +335,14 @@ void 主视窗::版本切换(std::string_view view) {
 }
 
 void 主视窗::switchView() {
-    viewTag_ = viewTag_ == kSimpleView ? kProfessionalView : kSimpleView;
+    chosenView_ = chosenView_ == View::Simple ? View::Professional : View::Simple;
     setWindowState(Qt::WindowNoState);
     关闭功能窗();
     animated_ = sizeInTwips();
     // One animation at a time: left running, the two would undo each other's steps forever.
     视窗展开_.stop();
     视窗缩关_.stop();
-    if (viewTag_ == kProfessionalView) 视窗展开_.start();
+    if (chosenView_ == View::Professional) 视窗展开_.start();
     else 视窗缩关_.start();
 }
 
@@ -354,10 +355,10 @@ void 主视窗::animate(bool expand) {
     if (expand) {
         视窗展开_.stop();
         纸张调整();
-        版本切换("专业版");
+        版本切换(View::Professional);
     } else {
         视窗缩关_.stop();
-        版本切换("简易版");
+        版本切换(View::Simple);
     }
 }
 
@@ -371,7 +372,7 @@ void 主视窗::视窗底图排列() {
     版本按钮_->setGeometry(kViewButtonLeft, 3, kViewButtonWidth, skin::kTitleHeight - 6);
 
     // Two buttons in the simple view (minimise, close), three in the professional view.
-    const bool three = view_ == "专业版";
+    const bool three = view_ == View::Professional;
     视窗按钮1_->setVisible(three);
     const int count = three ? 3 : 2;
     关离功能_->setGeometry(w - count * kTitleButtonWidth, 0, count * kTitleButtonWidth, skin::kTitleHeight);
@@ -410,21 +411,25 @@ void 主视窗::replaceQuantityPanel(QWidget* panelWidget, std::function<int()> 
     if (QWidget* old = panel(PanelSlot::列印数量窗); old && old != panelWidget) old->hide();
     setPanel(PanelSlot::列印数量窗, panelWidget);
     quantity_ = std::move(quantity);
-    if (view_ == "简易版") 功能窗排列();
+    if (view_ == View::Simple) 功能窗排列();
 }
 
 void 主视窗::功能窗排列() {
-    const int paperBottom = 新增载入窗_->y() + 列印范围_->y() + 列印范围_->height();
-    int y = paperBottom + toPixels(kPanelGap);
+    const int paperBottom = toTwips(新增载入窗_->y() + 列印范围_->y() + 列印范围_->height());
+    std::vector<std::optional<int>> heights;
     for (const PanelSlot slot : kStackOrder) {
-        QWidget* p = panel(slot);
-        if (!p || !p->isVisible()) continue;
-        p->move(toPixels(kPanelColumnLeft), y);
+        const QWidget* p = panel(slot);
+        heights.push_back(p && p->isVisible() ? std::optional(toTwips(p->height())) : std::nullopt);
+    }
+    const PanelStack stack = stackPanels(paperBottom, heights);
+    for (std::size_t i = 0; i < std::size(kStackOrder); ++i) {
+        if (!stack.tops[i]) continue;
+        QWidget* p = panel(kStackOrder[i]);
+        p->move(toPixels(kPanelColumnLeft), toPixels(*stack.tops[i]));
         p->raise();
-        y += p->height() + toPixels(kPanelGap);
     }
     if (QWidget* q = panel(PanelSlot::列印数量窗)) {
-        q->move(toPixels(kPanelColumnLeft), y);
+        q->move(toPixels(kPanelColumnLeft), toPixels(stack.next));
         q->show();
         q->raise();
     }
@@ -437,7 +442,7 @@ void 主视窗::关闭功能窗() {
 }
 
 void 主视窗::关闭窗(int index) {
-    if (view_ != "简易版") {
+    if (view_ == View::Professional) {
         关闭功能窗();
         return;
     }
@@ -462,7 +467,7 @@ void 主视窗::openBarcodeInputFor(page::LabelPicture& picture) {
 
 void 主视窗::openBarcodeInput(int labelIndex) {
     条码输入区_->open(labelIndex);
-    if (view_ == "简易版") 功能窗排列();
+    if (view_ == View::Simple) 功能窗排列();
 }
 
 // --- Paper ---
@@ -471,14 +476,14 @@ void 主视窗::setProfessionalPaper(QWidget* paper) {
     professionalPaper_ = paper;
     paper->setParent(新增载入窗_);
     paper->setProperty("paper", true);
-    paper->setVisible(view_ == "专业版");
-    if (view_ == "专业版") 列印范围_->hide();
+    paper->setVisible(view_ == View::Professional);
+    if (view_ == View::Professional) 列印范围_->hide();
     verticalBar_->raise();
     horizontalBar_->raise();
 }
 
 void 主视窗::纸张调整() {
-    if (view_ != "专业版" && viewTag_ != kProfessionalView) return;
+    if (view_ != View::Professional && chosenView_ != View::Professional) return;
     if (paperAdjust_) paperAdjust_();
     else placePaper();
     卷轴使用分析();
@@ -558,7 +563,7 @@ void 主视窗::确定列印() {
 
 void 主视窗::printCurrentView() {
     if (登入密码窗_->isVisible()) return;
-    if (viewTag_ == kSimpleView) 确定列印();
+    if (chosenView_ == View::Simple) 确定列印();
     else if (professionalPrint_) {
         关闭功能窗();
         professionalPrint_();
@@ -607,7 +612,7 @@ void 主视窗::loginOpened() {
     resize(sizeBeforeLogin_);
     视窗底图排列();
     纸张调整();
-    if (view_ == "简易版") 条码输入区_->dataBox()->setFocus();
+    if (view_ == View::Simple) 条码输入区_->dataBox()->setFocus();
 }
 
 // --- Window geometry ---
@@ -626,7 +631,7 @@ void 主视窗::setSizeInTwips(WindowSize size) { resize(toPixels(size.width), t
 
 std::string 主视窗::mainWindowSizeValue() const {
     storage::MainWindowSize saved;
-    saved.viewMode = viewTag_;
+    saved.viewMode = viewNumber(chosenView_);
     saved.windowState = isMaximized() ? kMaximisedState : isMinimized() ? 1 : 0;
     // A maximised or minimised window saves the place it comes back to; while the login panel
     // covers it, the size it had before.
@@ -652,7 +657,7 @@ void 主视窗::showSecondHint(const QString& text) { 说明提示2_->setText(te
 void 主视窗::paintEvent(QPaintEvent*) {
     QPainter p(this);
     skin::paintWindow(p, rect(), windowTitle());
-    if (view_ != "专业版") return;
+    if (view_ != View::Professional) return;
     for (std::size_t i = 0; i < toolbar_.size(); ++i) {
         if (!toolbar_[i]->isVisible()) continue;
         const ToolbarZone zone = toolbarZones()[i];
@@ -686,14 +691,14 @@ void 主视窗::changeEvent(QEvent* event) {
 void 主视窗::placeToolbar(int x, int y) {
     const auto over = toolbarButtonAt(x, y);
     for (std::size_t i = 0; i < toolbar_.size(); ++i) {
-        const bool up = view_ == "专业版" && over && static_cast<std::size_t>(*over) == i;
+        const bool up = view_ == View::Professional && over && static_cast<std::size_t>(*over) == i;
         toolbar_[i]->move(toolbar_[i]->x(), toPixels(up ? kToolbarShownTop : kToolbarHiddenTop));
     }
 }
 
 void 主视窗::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    if (view_ == "专业版") 关闭功能窗();
+    if (view_ == View::Professional) 关闭功能窗();
     dragStart_ = event->globalPosition().toPoint() - pos();
     gripRemembered_ = {toTwips(event->position().x()), toTwips(event->position().y())};
     dragging_ = true;
@@ -708,7 +713,7 @@ void 主视窗::pointerOnBackground(QPoint at, QPoint global, Qt::MouseButtons b
     const int y = toTwips(at.y());
     if (buttons == Qt::NoButton) {
         placeToolbar(x, y);
-        sizing_ = view_ == "专业版" && inResizeGrip(x, y, sizeInTwips());
+        sizing_ = view_ == View::Professional && inResizeGrip(x, y, sizeInTwips());
         if (sizing_) {
             setCursor(Qt::SizeFDiagCursor);
             showHint(platform::toQString(kSizeWindowHint));
@@ -739,7 +744,7 @@ void 主视窗::pointerOnBackground(QPoint at, QPoint global, Qt::MouseButtons b
 }
 
 void 主视窗::mouseReleaseEvent(QMouseEvent*) {
-    if (view_ == "专业版") 纸张调整();
+    if (view_ == View::Professional) 纸张调整();
     sizing_ = false;
     unsetCursor();
     dragging_ = false;

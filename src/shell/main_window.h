@@ -77,8 +77,8 @@ public:
 
     // --- Public procedures of the window ---
     void 绘制条码(int labelIndex);
-    // Lays the window out for "简易版" or "专业版"; any other name is only recorded.
-    void 版本切换(std::string_view view);
+    // Lays the window out for the view.
+    void 版本切换(View view);
     void 视窗底图排列();
     void 功能窗排列();
     void 卷轴使用分析();
@@ -129,9 +129,11 @@ public:
     void showSecondHint(const QString& text);
 
     // --- State ---
-    bool isProfessionalView() const { return viewTag_ == kProfessionalView; }
-    const std::string& viewName() const { return view_; }
-    int viewTag() const { return viewTag_; }
+    bool isProfessionalView() const { return chosenView_ == View::Professional; }
+    // The view laid out.
+    View view() const { return view_; }
+    // The view 版本按钮 chose: ahead of view() while the window animates towards it.
+    View chosenView() const { return chosenView_; }
     const StartupSettings& settings() const { return settings_; }
     Fixed4 resolution() const { return settings_.resolution; }
     int printerKind() const { return settings_.printerKind; }
@@ -184,8 +186,10 @@ private:
     document::Document doc_;
     int docSubscription_ = 0;
     StartupSettings settings_;
-    std::string view_;
-    int viewTag_ = kSimpleView;  // the view number 版本按钮 carries
+    View view_ = View::Simple;
+    View chosenView_ = View::Simple;
+    // A saved view number of neither view leaves the window at its saved size at start-up.
+    bool savedViewKnown_ = true;
     storage::SettingsStore* store_ = nullptr;
     std::unique_ptr<Ui> ownUi_;
     Ui* ui_ = nullptr;

@@ -20,6 +20,18 @@ int scrollMaximum(int overflow) { return static_cast<int>(roundHalfEven(overflow
 
 }  // namespace
 
+std::string_view viewName(View view) { return view == View::Simple ? "简易版" : "专业版"; }
+
+int viewNumber(View view) { return view == View::Simple ? 0 : 1; }
+
+std::optional<View> viewFromNumber(int number) {
+    switch (number) {
+        case 0: return View::Simple;
+        case 1: return View::Professional;
+        default: return std::nullopt;
+    }
+}
+
 AnimationTick expandTick(WindowSize now) {
     if (now.height < kProfessionalViewHeight) now.height += kHeightStep;
     if (now.width < kProfessionalViewWidth) now.width += kWidthStep;
@@ -81,9 +93,9 @@ PaperScrollBars 卷轴使用分析(WindowSize paper, WindowSize frame) {
     return bars;
 }
 
-PanelStack stackPanels(int firstTop, const std::vector<std::optional<int>>& heights) {
+PanelStack stackPanels(int paperBottom, const std::vector<std::optional<int>>& heights) {
     PanelStack stack;
-    stack.next = firstTop;
+    stack.next = paperBottom + kPanelGap;
     for (const auto& height : heights) {
         if (!height) {
             stack.tops.emplace_back();
@@ -106,7 +118,7 @@ PanelCorner inputPanelCorner(LabelBox label, WindowSize panel, WindowSize window
 
 SavedPlacement placementFromSaved(const storage::MainWindowSize& saved, WindowSize screen) {
     SavedPlacement placement;
-    placement.view = saved.viewMode;
+    placement.view = viewFromNumber(saved.viewMode);
     placement.maximised = saved.windowState == kMaximisedState;
     placement.size = {saved.width, saved.height};
     if (!placement.maximised) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "page/label_editing.h"
@@ -29,14 +30,14 @@ using page::kSimplePaperOffset;
 constexpr int kPanelColumnLeft = 255;
 constexpr int kPanelGap = 120;
 
-// The top of the first panel below the paper: the paper's foot inside the window plus the gap.
-constexpr int firstPanelTop(int frameTop, int paperHeight) {
-    return frameTop + kSimplePaperOffset + paperHeight + kPanelGap;
-}
-
-// The view number saved in 主视窗大小 and the view names the editing code tests.
-constexpr int kSimpleView = 0;
-constexpr int kProfessionalView = 1;
+// The main window's two views. Only the view button's caption and the saved 主视窗大小 know
+// them by name or by number.
+enum class View { Simple, Professional };
+// "简易版" or "专业版".
+std::string_view viewName(View view);
+// The number 主视窗大小 saves: 0 simple, 1 professional; any other number names no view.
+int viewNumber(View view);
+std::optional<View> viewFromNumber(int number);
 
 struct WindowSize {
     int width = 0;
@@ -100,13 +101,14 @@ constexpr int kPaperOrigin = 300;
 constexpr int kScrollUnit = 360;
 constexpr int paperOffsetForScroll(int value) { return kPaperOrigin - kScrollUnit * value; }
 
-// 功能窗排列: the tops of the simple view's panels stacked from a first top, each panel
-// below the one before with a gap. Hidden panels (no height) take no room and get no top.
+// 功能窗排列: the tops of the simple view's panels stacked below the paper's bottom (in the
+// window), the first a gap below it and each panel a gap below the one before. Hidden panels
+// (no height) take no room and get no top.
 struct PanelStack {
     std::vector<std::optional<int>> tops;  // one per panel given, in order
     int next = 0;                          // the top for whatever comes after them
 };
-PanelStack stackPanels(int firstTop, const std::vector<std::optional<int>>& heights);
+PanelStack stackPanels(int paperBottom, const std::vector<std::optional<int>>& heights);
 
 // Where the barcode input panel opens for a label of the professional view: its left at the
 // label's left and its top 120 below the label's bottom, all in the window's twips. A panel
@@ -128,7 +130,7 @@ PanelCorner inputPanelCorner(LabelBox label, WindowSize panel, WindowSize window
 // Where the saved 主视窗大小 puts the window on a screen of this size. A position beyond the
 // screen's right or bottom edge is not applied; the size always is.
 struct SavedPlacement {
-    int view = kSimpleView;
+    std::optional<View> view = View::Simple;  // none for a number of neither view
     bool maximised = false;
     std::optional<int> left;
     std::optional<int> top;

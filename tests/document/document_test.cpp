@@ -4,7 +4,9 @@
 
 #include "engine/barcode_drawing.h"
 #include "page/barcode_input.h"
+#include "page/serial_step.h"
 #include "print/arrangement.h"
+#include "print/generation.h"
 #include "support/recording_ui.h"
 
 namespace kestrin::document {
@@ -64,7 +66,7 @@ TEST(Document, EveryKindOfChangeUndoesAndRedoesAsOneStep) {
         {"barcode data", [](Document& d) { d.editLabel(1, [](Label& l) { page::takeBarcodeInput(l, "x-9"); }); }, {1}},
         {"bar settings", [](Document& d) { d.editLabel(2, [](Label& l) { engine::调整位置(l, 7); engine::调整位置(l, 5); }); }, {2}},
         {"background and frame", [](Document& d) { d.editLabel(3, [](Label& l) { l.background = rgb(0, 0, 255); l.frame = 1; }); }, {3}},
-        {"serial step", [](Document& d) { d.editLabel(2, [](Label& l) { l.data = print::流水加减(l.data, 0); }); }, {2}},
+        {"serial step", [](Document& d) { d.editLabel(2, [](Label& l) { l.data = page::流水加减(l.data, 0); }); }, {2}},
         {"arrangement", [&](Document& d) {
              d.editPage([&](LabelPage& p) { print::arrangeLabels(p, print::ArrangementMode::TwoColumns, {}, a4, ui); });
          }, {1, 2, 3}},

@@ -102,7 +102,7 @@ protected:
         window.findChild<platform::SkinButton*>(QStringLiteral("版本按钮"))->click();
         // Until the animation arrives, the deferred start-up may lay out the view half-way.
         const WindowSize full{kProfessionalViewWidth, kProfessionalViewHeight};
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window.viewName() == "专业版" && window.sizeInTwips() == full; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window.view() == View::Professional && window.sizeInTwips() == full; }, 5000));
     }
     // The object names of the shown buttons that bear the name, or why there are none.
     std::string controlNamed(const QString& name) {

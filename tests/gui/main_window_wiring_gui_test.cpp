@@ -75,7 +75,7 @@ protected:
     }
     void toProfessionalView() {
         QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window.viewName() == "专业版"; }, 3000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window.view() == View::Professional; }, 3000));
     }
     SkinButton& button(const QString& name) {
         auto* b = window.findChild<SkinButton*>(name);
@@ -205,7 +205,7 @@ TEST_F(WiredWindowGui, BackInTheSimpleViewTheInputPanelEditsLabelZero) {
     typeInto(label, QStringLiteral("P1"));
     parts.sheet->deleteLabel(label);
     QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.viewName() == "简易版"; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.view() == View::Simple; }, 3000));
     ASSERT_TRUE(window.barcodeInputPanel()->isVisible());
     EXPECT_EQ(window.barcodeInputPanel()->tag(), 0);
     QTest::keyClicks(window.barcodeInputPanel()->dataBox(), QStringLiteral("z0"));
@@ -394,11 +394,11 @@ protected:
     }
     // What the keys and a window manager could set off: a print (or PDF), a view switch, a
     // panel opened or closed, typed data, a window no longer the panel's size.
-    void expectNothingHappened(const std::vector<bool>& shownBefore, const std::string& view, int viewTag) {
+    void expectNothingHappened(const std::vector<bool>& shownBefore, View view, View chosenView) {
         EXPECT_EQ(destinationsOpened, 0);
         EXPECT_TRUE(printed.ops().empty());
-        EXPECT_EQ(window.viewName(), view);
-        EXPECT_EQ(window.viewTag(), viewTag);
+        EXPECT_EQ(window.view(), view);
+        EXPECT_EQ(window.chosenView(), chosenView);
         EXPECT_EQ(shown(), shownBefore);
         EXPECT_EQ(window.label(document::kSimpleLabel).data, "");
         EXPECT_EQ(window.size(), LoginPanel::pictureSize());
@@ -415,8 +415,8 @@ TEST_P(LockedProgramGui, OnlyTheLoginPanelCanBeReachedUntilThePasswordIsTyped) {
     QLineEdit* box = login.passwordBox();
     ASSERT_EQ(QApplication::focusWidget(), box);
     const std::vector<bool> shownBefore = shown();
-    const std::string view = window.viewName();
-    const int viewTag = window.viewTag();
+    const View view = window.view();
+    const View chosenView = window.chosenView();
 
     // The Tab chain from the password box round to it again stays in the panel.
     std::vector<QWidget*> stops{box};
@@ -438,14 +438,14 @@ TEST_P(LockedProgramGui, OnlyTheLoginPanelCanBeReachedUntilThePasswordIsTyped) {
             QTest::keyClick(at, key, modifiers);
         }
     }
-    expectNothingHappened(shownBefore, view, viewTag);
+    expectNothingHappened(shownBefore, view, chosenView);
 
     // A window manager's maximise or full screen would uncover the window around the panel.
     window.showMaximized();
     QCoreApplication::processEvents();
     window.setWindowState(Qt::WindowFullScreen);
     QCoreApplication::processEvents();
-    expectNothingHappened(shownBefore, view, viewTag);
+    expectNothingHappened(shownBefore, view, chosenView);
     EXPECT_EQ(login.geometry(), window.rect());
 
     // The password gives everything back.
@@ -544,7 +544,7 @@ TEST_F(WiredWindowGui, F1WhileTheViewShrinksLeavesThePanelOnLabelZero) {
     deleteWithItsButton(label);
 
     QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
-    ASSERT_EQ(window.viewName(), "专业版") << "still shrinking";
+    ASSERT_EQ(window.view(), View::Professional) << "still shrinking";
     QTest::keyClick(&window, Qt::Key_F1);
     ASSERT_TRUE(printed.ended());
     EXPECT_EQ(printedLabels(), std::vector<std::string>{"3600@300,300"}) << "label 0";

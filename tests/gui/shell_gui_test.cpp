@@ -118,7 +118,7 @@ TEST(FirstStart, TheProgramMakesTheDataFoldersAndShowsItsWindow) {
 TEST_F(ShellGui, AFreshStartShowsTheSimpleView) {
     startWindow();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Kestrin Vorlana"));
-    EXPECT_EQ(window.viewName(), "简易版");
+    EXPECT_EQ(window.view(), View::Simple);
     EXPECT_EQ(twips(window.size()), QSize(6000, 7470));
     EXPECT_FALSE(window.loginPanel()->isVisible());
     EXPECT_TRUE(window.barcodeInputPanel()->isVisible());
@@ -126,6 +126,13 @@ TEST_F(ShellGui, AFreshStartShowsTheSimpleView) {
     EXPECT_FALSE(button(QStringLiteral("视窗按钮1")).isVisible());
     EXPECT_FALSE(button(QStringLiteral("条码管理")).isVisible());
     EXPECT_TRUE(ui.messages.empty());
+    // The panels stand in a column at 255 under the paper, each 120 below what is above it.
+    const QWidget& paper = *window.findChild<QWidget*>(QStringLiteral("列印范围"));
+    const QWidget& input = *window.barcodeInputPanel();
+    const QWidget& quantity = *window.panel(PanelSlot::列印数量窗);
+    const int paperBottom = window.paperFrame()->y() + paper.y() + paper.height();
+    EXPECT_EQ(input.pos() * 15, QPoint(255, paperBottom * 15 + 120));
+    EXPECT_EQ(quantity.pos() * 15, QPoint(255, (input.y() + input.height()) * 15 + 120));
 }
 
 TEST(DataFolders, TheEnvironmentNamesTheDataFolderForTests) {
@@ -151,8 +158,8 @@ TEST_F(ShellGui, SavedProfessionalViewAndPlaceAreRestored) {
     save("列印排列", "3 4 10 12");
     save("列印解析度", "7.1");
     startWindow();
-    EXPECT_EQ(window.viewName(), "专业版");
-    EXPECT_EQ(window.viewTag(), 1);
+    EXPECT_EQ(window.view(), View::Professional);
+    EXPECT_EQ(window.chosenView(), View::Professional);
     EXPECT_EQ(twips(window.size()), QSize(12090, 7470));
     EXPECT_EQ(window.pos() * 15, QPoint(300, 450));
     EXPECT_FALSE(window.labelPicture(0)->isVisible());
@@ -185,7 +192,7 @@ TEST_F(ShellGui, SavedMaximisedStateStartsMaximisedInTheProfessionalView) {
     save("主视窗大小", "1 2 0 0 12090 7470");
     startWindow();
     EXPECT_TRUE(window.isMaximized());
-    EXPECT_EQ(window.viewName(), "专业版");
+    EXPECT_EQ(window.view(), View::Professional);
     // 视窗放大 lays the skin out once the window is visible.
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.paperFrame()->width() == window.width() - 4; }, 5000))
         << window.paperFrame()->width() << " in " << window.width();
@@ -195,27 +202,38 @@ TEST_F(ShellGui, SavedSimpleViewAndAWrongShapeLeaveTheDefaults) {
     save("主视窗大小", "0 0 300 450 9000 9000");
     save("列印排列", "3 4 10");
     startWindow();
-    EXPECT_EQ(window.viewName(), "简易版");
+    EXPECT_EQ(window.view(), View::Simple);
     // The deferred start-up sets the simple view's own size whatever was saved.
     EXPECT_EQ(twips(window.size()), QSize(6000, 7470));
     EXPECT_EQ(window.arrangement(), print::ArrangementValues{});
 }
 
+TEST_F(ShellGui, SavedNumberOfNeitherViewKeepsTheSavedSizeInTheSimpleView) {
+    save("主视窗大小", "7 0 300 450 9000 7980");
+    startWindow();
+    EXPECT_EQ(window.view(), View::Simple);
+    EXPECT_EQ(twips(window.size()), QSize(9000, 7980));
+    // The view button, offering the professional view, takes the window there.
+    EXPECT_EQ(button(QStringLiteral("版本按钮")).text(), QStringLiteral("专业版"));
+    QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
+    EXPECT_EQ(window.chosenView(), View::Professional);
+}
+
 TEST_F(ShellGui, ViewButtonAnimatesToTheOtherViewAndBack) {
     startWindow();
     QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
-    EXPECT_EQ(window.viewTag(), 1);
+    EXPECT_EQ(window.chosenView(), View::Professional);
     EXPECT_FALSE(window.barcodeInputPanel()->isVisible());  // panels close at the press
     // On its way: wider than the simple view, not yet the professional one.
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() > 400; }, 500));
     EXPECT_LT(window.width(), 806);
-    EXPECT_EQ(window.viewName(), "简易版");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.viewName() == "专业版"; }, 2000));
+    EXPECT_EQ(window.view(), View::Simple);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.view() == View::Professional; }, 2000));
     EXPECT_EQ(twips(window.size()), QSize(12090, 7470));
     EXPECT_EQ(button(QStringLiteral("版本按钮")).text(), QStringLiteral("简易版"));
 
     QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.viewName() == "简易版"; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.view() == View::Simple; }, 2000));
     EXPECT_EQ(twips(window.size()), QSize(6000, 7470));
     EXPECT_TRUE(window.labelPicture(0)->isVisible());
 
@@ -223,7 +241,7 @@ TEST_F(ShellGui, ViewButtonAnimatesToTheOtherViewAndBack) {
     QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() > 460; }, 500));
     QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() == 400 && window.viewName() == "简易版"; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() == 400 && window.view() == View::Simple; }, 2000));
     EXPECT_EQ(twips(window.size()), QSize(6000, 7470));
     EXPECT_TRUE(window.panel(PanelSlot::列印数量窗)->isVisible());
 }
@@ -266,7 +284,7 @@ TEST_F(ShellGui, F1PrintsTheCurrentViewWhileOurWindowIsActive) {
     int prints = 0;
     window.setProfessionalPrint([&] { ++prints; });
     QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.viewName() == "专业版"; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.view() == View::Professional; }, 2000));
     QTest::keyClick(&window, Qt::Key_F1);
     EXPECT_EQ(prints, 1);
 }
@@ -430,7 +448,7 @@ TEST_F(ShellGui, Screenshots) {
     QTest::keyClicks(window.barcodeInputPanel()->dataBox(), QStringLiteral("KV-2026"));
     ASSERT_TRUE(window.grab().save(QDir(out).filePath(QStringLiteral("shell-simple.png"))));
     QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.viewName() == "专业版"; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.view() == View::Professional; }, 2000));
     pointer(QEvent::MouseMove, {8500, 200}, Qt::NoButton, Qt::NoButton);
     ASSERT_TRUE(window.grab().save(QDir(out).filePath(QStringLiteral("shell-professional.png"))));
 

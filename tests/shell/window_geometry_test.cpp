@@ -102,26 +102,27 @@ TEST(PaperScrollBars, ShowOnlyWhenThePaperOverflowsItsFrame) {
 }
 
 TEST(PanelStack, HiddenPanelsTakeNoRoom) {
-    const PanelStack stack = stackPanels(1500, {std::nullopt, 2000, std::nullopt, 900});
+    const PanelStack stack = stackPanels(1380, {std::nullopt, 2000, std::nullopt, 900});
     ASSERT_EQ(stack.tops.size(), 4u);
     EXPECT_FALSE(stack.tops[0]);
     EXPECT_EQ(stack.tops[1], 1500);
     EXPECT_FALSE(stack.tops[2]);
     EXPECT_EQ(stack.tops[3], 3620);
     EXPECT_EQ(stack.next, 4640);
-    EXPECT_EQ(stackPanels(800, {}).next, 800);
+    EXPECT_EQ(stackPanels(680, {}).next, 800);
 }
 
 TEST(SavedPlacement, PositionOnlyWhenOnTheScreenAndNotMaximised) {
     const WindowSize screen{20000, 12000};
     const SavedPlacement normal = placementFromSaved({0, 0, 300, 450, 6000, 7470}, screen);
-    EXPECT_EQ(normal, (SavedPlacement{0, false, 300, 450, {6000, 7470}}));
+    EXPECT_EQ(normal, (SavedPlacement{View::Simple, false, 300, 450, {6000, 7470}}));
     const SavedPlacement off = placementFromSaved({1, 0, 20000, 11999, 12090, 7470}, screen);
-    EXPECT_EQ(off, (SavedPlacement{1, false, std::nullopt, 11999, {12090, 7470}}));
+    EXPECT_EQ(off, (SavedPlacement{View::Professional, false, std::nullopt, 11999, {12090, 7470}}));
     const SavedPlacement maximised = placementFromSaved({1, 2, 0, 0, 12090, 7470}, screen);
     EXPECT_TRUE(maximised.maximised);
-    EXPECT_EQ(maximised.view, 1);
+    EXPECT_EQ(maximised.view, View::Professional);
     EXPECT_FALSE(maximised.left);
+    EXPECT_EQ(placementFromSaved({2, 0, 0, 0, 12090, 7470}, screen).view, std::nullopt);
 }
 
 TEST(InputPanelCorner, BelowTheLabelUnlessThatLeavesTheWindow) {
