@@ -153,7 +153,7 @@ void 主视窗::buildUndoKeys() {
 
 void 主视窗::redrawLabelZero() {
     条码签0_->绘制条码();
-    if (view_ == "简易版") 列印范围_->resize(条码签0_->size());
+    if (view_ == View::Simple) 列印范围_->resize(条码签0_->size());
 }
 
 void 主视窗::buildPaperFrame() {

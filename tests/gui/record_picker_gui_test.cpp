@@ -45,6 +45,8 @@ protected:
     void SetUp() override {
         host.resize(420, 520);
         picture = new LabelPicture(0, doc, engine::kDefaultResolution, &host);
+        // As the main window does: label 0's picture follows the document.
+        doc.subscribe([this](const document::ChangedLabels&) { picture->绘制条码(); });
         panel = new 条码输入区(doc, hints, &host);
         panel->move(16, 90);
         panel->setDataFolder(folder.path());
@@ -96,8 +98,8 @@ protected:
     test::RecordingUi ui;
     platform::HintBinder hints;
     QString mainHint;
+    document::Document doc;  // outlives the host's widgets that listen to it
     QWidget host;
-    document::Document doc;
     LabelPicture* picture = nullptr;
     条码输入区* panel = nullptr;
     条码载入窗* picker = nullptr;
