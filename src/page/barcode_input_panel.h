@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 
+#include "storage/settings_service.h"
+
 class QComboBox;
 class QHBoxLayout;
 
@@ -68,7 +70,8 @@ public:
     // kNoLabel once that label went.
     int tag() const { return tag_; }
 
-    void setPrinterKind(int kind) { printerKind_ = kind; }
+    // Where the frame box's hint reads the printer kind; a page printer until one is given.
+    void setPrinterKindSource(std::function<storage::PrinterKind()> kind) { printerKind_ = std::move(kind); }
     // The folder that holds 记录资料: the data box's hint and the picker depend on whether
     // 记录资料/条码档.zip is there. Without a folder there is no records file.
     void setDataFolder(std::filesystem::path baseFolder) { dataFolder_ = std::move(baseFolder); }
@@ -98,7 +101,7 @@ private:
 
     PictureFinder findPicture_;
     int tag_ = kNoLabel;
-    int printerKind_ = 0;
+    std::function<storage::PrinterKind()> printerKind_ = [] { return storage::PrinterKind::Page; };
     std::optional<std::filesystem::path> dataFolder_;
     条码载入窗* picker_ = nullptr;
     std::string serialHint_;

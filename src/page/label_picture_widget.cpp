@@ -64,8 +64,8 @@ void BarOriginHandle::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
 }
 
-LabelPicture::LabelPicture(int index, document::Label& label, Fixed4 resolution, QWidget* parent)
-    : QWidget(parent), index_(index), label_(label), resolution_(resolution), display_(screenTextWidth),
+LabelPicture::LabelPicture(int index, document::Label& label, ResolutionSource resolution, QWidget* parent)
+    : QWidget(parent), index_(index), label_(label), resolution_(std::move(resolution)), display_(screenTextWidth),
       handle_(new BarOriginHandle(*this)) {
     setObjectName(QStringLiteral("条码签%1").arg(index));
     setFixedSize(platform::toPixels(label.width), platform::toPixels(label.height));
@@ -74,7 +74,7 @@ LabelPicture::LabelPicture(int index, document::Label& label, Fixed4 resolution,
 void LabelPicture::绘制条码() {
     setFixedSize(platform::toPixels(label_.width), platform::toPixels(label_.height));
     display_.clear();
-    document::drawLabel(display_, label_, document::LabelMedium::Screen, resolution_, 0, 0);
+    document::drawLabel(display_, label_, document::LabelMedium::Screen, resolution_(), 0, 0);
     handle_->move(platform::toPixels(label_.handleLeft), platform::toPixels(label_.handleTop));
     handle_->setVisible(label_.handleShown && !label_.data.empty());
     update();

@@ -4,6 +4,7 @@
 // Inside it sits the bar origin handle 移动指标, which the user drags to move the bars.
 
 #include <QWidget>
+#include <functional>
 
 #include "common/fixed4.h"
 #include "common/recording_surface.h"
@@ -33,17 +34,20 @@ private:
     bool lit_ = false;
 };
 
+// The print resolution as the settings hold it now: a picture asks each time it draws, so that
+// a changed resolution needs only a redraw.
+using ResolutionSource = std::function<Fixed4()>;
+
 class LabelPicture : public QWidget {
     Q_OBJECT
 public:
     // The label lives in the page; the picture shows it and the panels edit it through here.
-    LabelPicture(int index, document::Label& label, Fixed4 resolution, QWidget* parent = nullptr);
+    LabelPicture(int index, document::Label& label, ResolutionSource resolution, QWidget* parent = nullptr);
 
     int index() const { return index_; }
     document::Label& label() { return label_; }
     const RecordingSurface& displayList() const { return display_; }
     BarOriginHandle* handle() const { return handle_; }
-    void setResolution(Fixed4 resolution) { resolution_ = resolution; }
 
     // Clears the picture and draws the label's barcode into it again; places the handle at
     // the bar origin, shown while there is data and the label's handle flag is up (never on
@@ -64,7 +68,7 @@ protected:
 private:
     int index_;
     document::Label& label_;
-    Fixed4 resolution_;
+    ResolutionSource resolution_;
     RecordingSurface display_;
     BarOriginHandle* handle_;
     bool pressed_ = false;

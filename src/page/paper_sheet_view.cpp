@@ -83,9 +83,11 @@ Qt::CursorShape cursorFor(EdgePointer shape) {
 
 }  // namespace
 
-PaperSheet::PaperSheet(document::LabelPage& page, Ui& ui, platform::HintBinder& hints, QWidget* frame, QWidget* panelHost)
-    : QWidget(frame), page_(page), ui_(ui), hints_(hints), resolution_(Fixed4::fromRaw(72000)),
-      panelHost_(panelHost) {
+PaperSheet::PaperSheet(document::LabelPage& page, storage::SettingsService& settings, Ui& ui,
+                       platform::HintBinder& hints, QWidget* frame, QWidget* panelHost)
+    : QWidget(frame), page_(page), settings_(settings),
+      settingsListener_(settings.subscribe([this](std::string_view key) { settingChanged(key); })), ui_(ui),
+      hints_(hints), panelHost_(panelHost) {
     setObjectName(QStringLiteral("列印范围"));
     setMouseTracking(true);
     虚线位置_ = new DashedFrame(this);
@@ -95,12 +97,11 @@ PaperSheet::PaperSheet(document::LabelPage& page, Ui& ui, platform::HintBinder& 
     setPaper(print::纸张调整(0, print::Direction::Upright, 0, 0));
 }
 
-void PaperSheet::setResolution(Fixed4 resolution) {
-    resolution_ = resolution;
-    for (auto& [i, s] : shown_) {
-        s.picture->setResolution(resolution);
-        s.picture->绘制条码();
-    }
+PaperSheet::~PaperSheet() { settings_.unsubscribe(settingsListener_); }
+
+void PaperSheet::settingChanged(std::string_view key) {
+    if (key != storage::keys::列印解析度) return;
+    for (auto& [i, s] : shown_) s.picture->绘制条码();
 }
 
 void PaperSheet::setProfessional(bool professional) { professional_ = professional; }
@@ -119,7 +120,7 @@ PaperSheet::Shown& PaperSheet::ensureShown(int index) {
     auto it = shown_.find(index);
     if (it != shown_.end()) return it->second;
     Shown s;
-    s.picture = new LabelPicture(index, page_.label(index), resolution_, this);
+    s.picture = new LabelPicture(index, page_.label(index), [this] { return settings_.printResolution(); }, this);
     s.picture->setMouseTracking(true);
     s.picture->installEventFilter(this);
     s.deleteButton = new platform::SkinButton(skin::Glyph::Close, platform::SkinButton::Kind::Push, s.picture);
@@ -345,7 +346,7 @@ void PaperSheet::addLabels(int button) {
     if (button != 0 && button != 1) return;
     const QPoint corner = mapFromGlobal(增加条码窗_->mapToGlobal(QPoint(0, 0)));
     const print::Generation request{button,   toTwips(corner.x()), toTwips(corner.y()), 增加条码窗_->quantity(),
-                                    paper_,   printerKind_};
+                                    paper_,   settings_.printerKind()};
     const std::vector<int> made = print::增加条码(page_, request, pictures_, ui_);
     增加条码窗_->hide();
     syncLabels();

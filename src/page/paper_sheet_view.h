@@ -16,6 +16,7 @@
 #include "page/label_editing.h"
 #include "document/label_page.h"
 #include "print/paper.h"
+#include "storage/settings_service.h"
 
 namespace kestrin::platform {
 class HintBinder;
@@ -33,11 +34,12 @@ class PaperSheet : public QWidget {
     Q_OBJECT
 public:
     // frame: the page area 新增载入窗 the paper lies in; panelHost: the window the add label
-    // window floats over. Hover hints go out through the binder's hint signal.
-    PaperSheet(document::LabelPage& page, Ui& ui, platform::HintBinder& hints, QWidget* frame, QWidget* panelHost);
-
-    void setResolution(Fixed4 resolution);
-    void setPrinterKind(int kind) { printerKind_ = kind; }
+    // window floats over. Hover hints go out through the binder's hint signal. The labels
+    // are drawn at the settings' print resolution, redrawn when it changes, and new labels
+    // take the settings' printer kind; the settings must outlive the sheet.
+    PaperSheet(document::LabelPage& page, storage::SettingsService& settings, Ui& ui, platform::HintBinder& hints,
+               QWidget* frame, QWidget* panelHost);
+    ~PaperSheet() override;
     void setPictureLookup(document::PictureLookup pictures) { pictures_ = std::move(pictures); }
     // Professional: labels 1..250; simple: label 0 alone. Follow with syncLabels().
     void setProfessional(bool professional);
@@ -110,11 +112,13 @@ private:
     void frameAround(int index);
     void addLabels(int button);
 
+    void settingChanged(std::string_view key);
+
     document::LabelPage& page_;
+    storage::SettingsService& settings_;
+    int settingsListener_;
     Ui& ui_;
     platform::HintBinder& hints_;
-    Fixed4 resolution_;
-    int printerKind_ = 0;
     document::PictureLookup pictures_;
     bool professional_ = true;
     print::PaperSize paper_;

@@ -25,17 +25,15 @@
 #include "document/label_page.h"
 #include "platform/hint_binder.h"
 #include "platform/print_destination.h"
-#include "shell/startup_settings.h"
+#include "print/arrangement.h"
 #include "shell/window_geometry.h"
+#include "storage/settings_service.h"
 
 class QLabel;
 class QScrollBar;
 
 namespace kestrin {
 class Ui;
-}
-namespace kestrin::storage {
-class SettingsStore;
 }
 namespace kestrin::page {
 class LabelPicture;
@@ -71,9 +69,10 @@ public:
     explicit 主视窗(QWidget* parent = nullptr);
     ~主视窗() override;
 
-    // Loads the settings, applies them in the order the store gives them and starts the
-    // deferred start-up. Without a store the window keeps its defaults.
-    void start(storage::SettingsStore& store, Ui& ui);
+    // Takes its settings from the service, follows their changes from then on and starts the
+    // deferred start-up. Until started the window runs with the settings' defaults. The service
+    // must outlive the window.
+    void start(storage::SettingsService& settings, Ui& ui);
 
     // --- Public procedures of the window ---
     void 绘制条码(int labelIndex);
@@ -132,10 +131,10 @@ public:
     bool isProfessionalView() const { return viewTag_ == kProfessionalView; }
     const std::string& viewName() const { return view_; }
     int viewTag() const { return viewTag_; }
-    const StartupSettings& settings() const { return settings_; }
-    Fixed4 resolution() const { return settings_.resolution; }
-    int printerKind() const { return settings_.printerKind; }
-    print::ArrangementValues& arrangement() { return settings_.arrangement; }
+    Fixed4 resolution() const;
+    storage::PrinterKind printerKind() const;
+    // The arrangement boxes' values the simple print starts from.
+    print::ArrangementValues arrangement() const;
     document::LabelPage& labelPage() { return page_; }
     document::Label& label(int index) { return page_.label(index); }
     page::LabelPicture* labelPicture(int index) const;
@@ -143,7 +142,7 @@ public:
     LoginPanel* loginPanel() const { return 登入密码窗_; }
     // The window's size in twips and its 主视窗大小 value.
     WindowSize sizeInTwips() const;
-    std::string mainWindowSizeValue() const;
+    storage::MainWindowSize savedWindowSize() const;
     // Saves 主视窗大小 (done by every close).
     void saveWindowSize();
 
@@ -162,6 +161,8 @@ private:
     void buildPaperFrame();
     void buildTimers();
     void applySettings();
+    void settingChanged(std::string_view key);
+    std::string storedPassword() const;
     void 排列视窗位置();
     void 视窗放大();
     void animate(bool expand);
@@ -180,10 +181,10 @@ private:
     void pointerOnBackground(QPoint atPixels, QPoint global, Qt::MouseButtons buttons);
 
     document::LabelPage page_;
-    StartupSettings settings_;
+    storage::SettingsService* settings_ = nullptr;
+    int settingsListener_ = 0;
     std::string view_;
     int viewTag_ = kSimpleView;  // the view number 版本按钮 carries
-    storage::SettingsStore* store_ = nullptr;
     std::unique_ptr<Ui> ownUi_;
     Ui* ui_ = nullptr;
 

@@ -28,6 +28,7 @@
 #include "shell/password.h"
 #include "shell/wired_window.h"
 #include "storage/barcode_records.h"
+#include "storage/settings_service.h"
 #include "storage/settings_store.h"
 #include "support/recording_ui.h"
 #include "support/recording_output.h"
@@ -53,13 +54,15 @@ protected:
     }
     void startProgram() {
         store = std::make_unique<storage::SettingsStore>(base, ui);
+        store->读取设定();
+        service = std::make_unique<storage::SettingsService>(*store);
         window.setPrintDestination([this] {
             platform::PrintDestination d;
             d.output = std::make_unique<RecordingOutput>(printed);
             return d;
         });
-        window.start(*store, ui);
-        parts = wireMainWindow(window, *store, ui, base);
+        window.start(*service, ui);
+        parts = wireMainWindow(window, *service, ui, base);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         // The deferred start-up, 50 ms after the start, lays out the saved view.
@@ -141,6 +144,7 @@ protected:
     std::filesystem::path base;
     test::RecordingUi ui;
     std::unique_ptr<storage::SettingsStore> store;
+    std::unique_ptr<storage::SettingsService> service;
     RecordingSurface printed;
     主视窗 window;
     WindowParts parts;

@@ -15,6 +15,7 @@
 #include "platform/screen_units.h"
 #include "platform/skin_button.h"
 #include "support/recording_ui.h"
+#include "support/test_settings.h"
 
 namespace kestrin::page {
 namespace {
@@ -29,7 +30,7 @@ protected:
         host.resize(toPixels(12090), toPixels(7470));
         frame = new QWidget(&host);
         frame->setGeometry(2, 31, host.width() - 4, host.height() - 56);
-        sheet = new PaperSheet(page, ui, hints, frame, &host);
+        sheet = new PaperSheet(page, settings.service, ui, hints, frame, &host);
         sheet->setPaper(print::纸张调整(0, print::Direction::Upright, frame->width() * 15, frame->height() * 15));
         QObject::connect(&hints, &platform::HintBinder::hint, [this](const QString& text) { lastHint = text; });
     }
@@ -39,7 +40,7 @@ protected:
     }
 
     int addLabel(int left, int top) {
-        const int i = *page.createLabel(0);
+        const int i = *page.createLabel();
         page.label(i).left = left;
         page.label(i).top = top;
         sheet->syncLabels();
@@ -69,6 +70,7 @@ protected:
 
     document::LabelPage page;
     test::RecordingUi ui;
+    test::TestSettings settings;
     platform::HintBinder hints;
     QWidget host;
     QWidget* frame = nullptr;
@@ -276,18 +278,18 @@ TEST_F(PaperSheetGui, RedrawingALabelTakesTheDashedFrameToIt) {
 // raises it, a stored design raises it on every label but the preview label 999.
 TEST(LabelPictureHandle, ShowsWithDataWhereTheLabelsFlagAllows) {
     document::LabelPage page;
-    const int source = *page.createLabel(0);
+    const int source = *page.createLabel();
     takeBarcodeInput(page.label(source), "K1");
     page.写入贴上记忆(source);
-    const int pasted = *page.createLabel(0);
+    const int pasted = *page.createLabel();
     ASSERT_TRUE(page.贴上条码格式(pasted, {}));
     ASSERT_TRUE(page.贴上条码格式(document::kPreviewLabel, {}));
-    const int cleared = *page.createLabel(0);
+    const int cleared = *page.createLabel();
     takeBarcodeInput(page.label(cleared), "K2");
     takeBarcodeInput(page.label(cleared), "");
     struct Case { int index; bool shown; };
     for (const Case c : {Case{source, true}, Case{pasted, true}, Case{document::kPreviewLabel, false}, Case{cleared, false}}) {
-        LabelPicture picture(c.index, page.label(c.index), engine::kDefaultResolution);
+        LabelPicture picture(c.index, page.label(c.index), [] { return storage::kDefaultPrintResolution; });
         picture.绘制条码();
         EXPECT_EQ(picture.handle()->isVisibleTo(&picture), c.shown) << c.index;
     }

@@ -44,7 +44,7 @@ class RecordPickerGui : public ::testing::Test {
 protected:
     void SetUp() override {
         host.resize(420, 520);
-        picture = new LabelPicture(0, label, engine::kDefaultResolution, &host);
+        picture = new LabelPicture(0, label, [] { return storage::kDefaultPrintResolution; }, &host);
         panel = new 条码输入区(hints, &host);
         panel->move(16, 90);
         panel->setDataFolder(folder.path());

@@ -19,7 +19,7 @@ void PrintTo(const Pos& p, std::ostream* os) { *os << "(" << p.left << ", " << p
 document::LabelPage pageOf(const std::vector<std::pair<int, int>>& sizes) {
     document::LabelPage page;
     for (const auto& [w, h] : sizes) {
-        document::Label& l = page.label(*page.createLabel(0));
+        document::Label& l = page.label(*page.createLabel());
         l.width = w;
         l.height = h;
         l.left = l.top = 5;
@@ -146,7 +146,7 @@ struct GenerationFixture : ::testing::Test {
         page.写入贴上记忆(document::kSimpleLabel);
     }
     Generation request(int button, int quantity, PaperSize paper = {12000, 16700}) {
-        return {button, 600, 300, quantity, paper, 0};
+        return {button, 600, 300, quantity, paper, storage::PrinterKind::Page};
     }
 };
 
