@@ -2,6 +2,7 @@
 // one step of a label drag (the edit, its announcement and the redraw of that one label),
 // arranging them all in two columns, and the undo of that arrangement, the paper following each.
 
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include "document/document.h"
@@ -10,6 +11,8 @@
 #include "platform/hint_binder.h"
 #include "print/arrangement.h"
 #include "qt_benchmark_main.h"
+#include "storage/settings_service.h"
+#include "storage/settings_store.h"
 
 namespace kestrin {
 namespace {
@@ -25,11 +28,11 @@ public:
 constexpr print::PaperSize kTallPaper{12000, 1'000'000};
 
 struct FullPaper {
-    FullPaper() : sheet(doc, ui, hints, &host, &host) {
+    FullPaper() : sheet(doc, settings, ui, hints, &host, &host) {
         sheet.setPaper({0, 0, kTallPaper.width, kTallPaper.height});
         doc.editPage([](document::LabelPage& page) {
             // Every index a label can take: 1..250 less the five never given out.
-            for (int n = 0; auto made = page.createLabel(0); ++n) {
+            for (int n = 0; auto made = page.createLabel(); ++n) {
                 const int i = *made;
                 document::Label& label = page.label(i);
                 label.left = (n * 937) % 9000;
@@ -50,6 +53,9 @@ struct FullPaper {
     }
 
     QuietUi ui;
+    QTemporaryDir folder;  // settings of their own, none stored: the defaults
+    storage::SettingsStore store{folder.path().toStdString(), ui};
+    storage::SettingsService settings{store};
     platform::HintBinder hints;
     QWidget host;
     document::Document doc;

@@ -29,7 +29,7 @@ void BM_EncodeAndRenderTwentyCharacters(benchmark::State& state) {
     RecordingSurface surface;
     for (auto _ : state) {
         surface.clear();
-        engine::printBarcode(surface, label, engine::kDefaultResolution, 300, 300);
+        engine::printBarcode(surface, label, storage::kDefaultPrintResolution, 300, 300);
         benchmark::DoNotOptimize(surface.ops().data());
     }
 }
@@ -41,10 +41,10 @@ void BM_TwoHundredFiftyLabelsToPdf(benchmark::State& state) {
     const std::string path = (dir.path() + "/labels.pdf").toStdString();
     document::Label label = twentyCharacterLabel();
     for (auto _ : state) {
-        auto out = platform::openPdf(path, engine::kDefaultResolution);
+        auto out = platform::openPdf(path, storage::kDefaultPrintResolution);
         int left = 300, top = 300;
         for (int i = 0; i < 250; ++i) {
-            print::喷墨列印(out->surface(), label, engine::kDefaultResolution, left, top);
+            print::喷墨列印(out->surface(), label, storage::kDefaultPrintResolution, left, top);
             left += label.width + 20;
             if (left + label.width > 12000) {
                 left = 300;

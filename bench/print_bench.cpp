@@ -61,7 +61,7 @@ struct Fixture {
 // Places copies as the simple view does and prints each one.
 template <typename PrintOne>
 void sheet(PageSurface& page, int count, const document::Label& label, PrintOne printOne) {
-    print::SimpleSheet places(300, 300, label.width, label.height, print::kPagePrinter);
+    print::SimpleSheet places(300, 300, label.width, label.height, storage::PrinterKind::Page);
     for (int i = 0; i < count; ++i) {
         const auto slot = places.next();
         if (slot.newPageBefore) page.newPage();
@@ -73,9 +73,9 @@ void BM_DesignLabelsToPdf(benchmark::State& state) {
     Fixture f;
     const int count = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        auto out = platform::openPdf(f.pdf(), engine::kDefaultResolution);
+        auto out = platform::openPdf(f.pdf(), storage::kDefaultPrintResolution);
         sheet(out->surface(), count, f.label, [&](int left, int top) {
-            print::喷墨列印(out->surface(), f.label, engine::kDefaultResolution, left, top);
+            print::喷墨列印(out->surface(), f.label, storage::kDefaultPrintResolution, left, top);
         });
         std::string error;
         if (!out->finish(error)) state.SkipWithError(error.c_str());
@@ -90,7 +90,7 @@ void BM_QtPdfWriterFloor(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     RecordingSurface shapes;
     sheet(shapes, count, f.label, [&](int left, int top) {
-        print::喷墨列印(shapes, f.label, engine::kDefaultResolution, left, top);
+        print::喷墨列印(shapes, f.label, storage::kDefaultPrintResolution, left, top);
     });
     const QImage image(QString::fromStdString(f.picture));
     for (auto _ : state) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <memory>
 
 #include "platform/data_folders.h"
 #include "platform/qt_translations.h"
@@ -11,6 +12,7 @@
 #include "platform/startup_probe.h"
 #include "shell/main_window.h"
 #include "shell/wired_window.h"
+#include "storage/settings_service.h"
 #include "storage/settings_store.h"
 
 int main(int argc, char** argv) {
@@ -25,11 +27,16 @@ int main(int argc, char** argv) {
     const QString base = kestrin::platform::dataBaseFolder(QApplication::applicationDirPath());
     kestrin::platform::createDataFolders(base);
 
+    // The settings outlive the window: its parts leave the service's listeners as they close.
+    std::unique_ptr<kestrin::storage::SettingsStore> store;
+    std::unique_ptr<kestrin::storage::SettingsService> settings;
     kestrin::shell::主视窗 window;
     kestrin::platform::QtUi ui(&window);
-    kestrin::storage::SettingsStore store(kestrin::platform::toPath(base), ui);
-    window.start(store, ui);
-    kestrin::shell::wireMainWindow(window, store, ui, kestrin::platform::toPath(base));
+    store = std::make_unique<kestrin::storage::SettingsStore>(kestrin::platform::toPath(base), ui);
+    store->读取设定();
+    settings = std::make_unique<kestrin::storage::SettingsService>(*store);
+    window.start(*settings, ui);
+    kestrin::shell::wireMainWindow(window, *settings, ui, kestrin::platform::toPath(base));
     window.show();
     kestrin::platform::installStartupProbe(window);
     return QApplication::exec();

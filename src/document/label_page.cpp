@@ -67,11 +67,11 @@ std::vector<int> LabelPage::pageLabels() const {
     return out;
 }
 
-std::optional<int> LabelPage::createLabel(int printerKind) {
+std::optional<int> LabelPage::createLabel(storage::PrinterKind printerKind) {
     for (int i = kFirstPageLabel; i <= kLastPageLabel; ++i) {
         if (isPassedOverIndex(i) || exists(i)) continue;
         Label& made = labels_[slot(i)].emplace();
-        if (printerKind == 1) made.width = kLabelPrinterLabelWidth;
+        if (printerKind == storage::PrinterKind::Label) made.width = kLabelPrinterLabelWidth;
         if (i > highest_) highest_ = static_cast<std::uint8_t>(i);
         删除所有标签(i);
         return i;

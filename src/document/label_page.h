@@ -11,6 +11,7 @@
 
 #include "document/label.h"
 #include "document/layout_record.h"
+#include "storage/settings_service.h"
 
 namespace kestrin::document {
 
@@ -53,7 +54,7 @@ public:
 
     // A new label at the lowest free index with the defaults of a new label, or nothing when
     // every usable index is taken. The printer kind picks the default width.
-    std::optional<int> createLabel(int printerKind);
+    std::optional<int> createLabel(storage::PrinterKind printerKind = storage::PrinterKind::Page);
     // Removes label i (i >= 1); the highest index stays where it was.
     void deleteLabel(int index);
     // Removes every item of the label; the label and its own properties stay.

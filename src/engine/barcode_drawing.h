@@ -34,8 +34,6 @@ struct Barcode {
 constexpr std::size_t kMaxBarcodeCharacters = 40;
 constexpr int kMinBarHeight = 120;
 constexpr int kMaxModuleWidth = 6;
-// The resolution a new session starts with: 1/200 inch per dot.
-inline const Fixed4 kDefaultResolution = Fixed4::fromRaw(72000);
 
 struct Cells {
     std::vector<std::string> data;     // the data characters drawn, at most 40

@@ -43,14 +43,14 @@ void setTicked(document::Label& label, PanelCheck box, bool ticked) {
 
 bool redrawsBarcode(PanelCheck box) { return box != PanelCheck::外框勾选; }
 
-std::string_view checkHint(PanelCheck box, bool ticked, int printerKind) {
+std::string_view checkHint(PanelCheck box, bool ticked, storage::PrinterKind printerKind) {
     switch (box) {
         case PanelCheck::识别字符: return ticked ? "隐藏 条码识别字符" : "使用 条码识别字符";
         case PanelCheck::字集中: return ticked ? "集中排列 条码识别字符" : "平均排列 条码识别字符";
         case PanelCheck::符号粗: return ticked ? "正常 识别字符" : "加粗 识别字符";
         case PanelCheck::外框勾选:
             if (ticked) return "关闭 条码外框";
-            return printerKind == 1 ? "使用 条码外框" : "使用 条码外框、注意!使用外框有些印表机会降低清晰度";
+            return printerKind == storage::PrinterKind::Label ? "使用 条码外框" : "使用 条码外框、注意!使用外框有些印表机会降低清晰度";
     }
     return "";
 }

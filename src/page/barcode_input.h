@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "document/label.h"
+#include "storage/settings_service.h"
 
 namespace kestrin::page {
 
@@ -37,7 +38,7 @@ void setTicked(document::Label& label, PanelCheck box, bool ticked);
 bool redrawsBarcode(PanelCheck box);
 // The hint names what a click would do, so it depends on the state; the frame's warning about
 // blurred print only concerns page printers (printer kind 0).
-std::string_view checkHint(PanelCheck box, bool ticked, int printerKind);
+std::string_view checkHint(PanelCheck box, bool ticked, storage::PrinterKind printerKind);
 
 // The size the size list shows for the label's readable characters: a whole number of points.
 int shownReadableSize(const document::Label& label);

@@ -213,7 +213,7 @@ QHBoxLayout* 条码输入区::buildAdjustRow(platform::HintBinder& hints) {
 platform::SkinButton* 条码输入区::buildCheck(platform::HintBinder& hints, PanelCheck box) {
     auto* check = new SkinButton(SkinButton::Kind::Check, QString::fromUtf8(checkCaption(box)), this);
     check->setObjectName(QString::fromUtf8(checkName(box)));
-    hints.bind(check, [this, box, check] { return checkHint(box, check->isChecked(), printerKind_); });
+    hints.bind(check, [this, box, check] { return checkHint(box, check->isChecked(), printerKind_()); });
     connect(check, &SkinButton::toggled, this, [this, box, check, &hints](bool on) {
         hints.refresh(check);
         editLabel([box, on](document::Label& label) { setTicked(label, box, on); });

@@ -17,6 +17,8 @@
 
 #include "document/document.h"
 
+#include "storage/settings_service.h"
+
 class QComboBox;
 class QHBoxLayout;
 
@@ -76,7 +78,8 @@ public:
     // kNoLabel once that label went.
     int tag() const { return tag_; }
 
-    void setPrinterKind(int kind) { printerKind_ = kind; }
+    // Where the frame box's hint reads the printer kind; a page printer until one is given.
+    void setPrinterKindSource(std::function<storage::PrinterKind()> kind) { printerKind_ = std::move(kind); }
     // The folder that holds 记录资料: the data box's hint and the picker depend on whether
     // 记录资料/条码档.zip is there. Without a folder there is no records file.
     void setDataFolder(std::filesystem::path baseFolder) { dataFolder_ = std::move(baseFolder); }
@@ -110,7 +113,7 @@ private:
     int subscription_ = 0;
     bool editing_ = false;  // the panel's own edit is being announced
     int tag_ = kNoLabel;
-    int printerKind_ = 0;
+    std::function<storage::PrinterKind()> printerKind_ = [] { return storage::PrinterKind::Page; };
     std::optional<std::filesystem::path> dataFolder_;
     条码载入窗* picker_ = nullptr;
     std::string serialHint_;

@@ -70,8 +70,8 @@ void BarOriginHandle::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
 }
 
-LabelPicture::LabelPicture(int index, document::Document& doc, Fixed4 resolution, QWidget* parent)
-    : QWidget(parent), index_(index), doc_(doc), resolution_(resolution), display_(screenTextWidth),
+LabelPicture::LabelPicture(int index, document::Document& doc, ResolutionSource resolution, QWidget* parent)
+    : QWidget(parent), index_(index), doc_(doc), resolution_(std::move(resolution)), display_(screenTextWidth),
       handle_(new BarOriginHandle(*this)) {
     setObjectName(QStringLiteral("条码签%1").arg(index));
     if (doc.exists(index)) {
@@ -84,7 +84,7 @@ void LabelPicture::绘制条码() {
     const document::Label& label = doc_.label(index_);
     setFixedSize(platform::toPixels(label.width), platform::toPixels(label.height));
     display_.clear();
-    document::drawLabel(display_, label, document::LabelMedium::Screen, resolution_, 0, 0);
+    document::drawLabel(display_, label, document::LabelMedium::Screen, resolution_(), 0, 0);
     handle_->move(platform::toPixels(label.handleLeft), platform::toPixels(label.handleTop));
     handle_->setVisible(label.handleShown && !label.data.empty());
     update();

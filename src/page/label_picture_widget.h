@@ -4,6 +4,7 @@
 // Inside it sits the bar origin handle 移动指标, which the user drags to move the bars.
 
 #include <QWidget>
+#include <functional>
 
 #include "common/fixed4.h"
 #include "common/recording_surface.h"
@@ -34,19 +35,22 @@ private:
     bool lit_ = false;
 };
 
+// The print resolution as the settings hold it now: a picture asks each time it draws, so that
+// a changed resolution needs only a redraw.
+using ResolutionSource = std::function<Fixed4()>;
+
 class LabelPicture : public QWidget {
     Q_OBJECT
 public:
     // The picture shows label i of the document and looks it up on every drawing, so that it
     // never holds on to a label an edit or an undo may take away. Dragging the handle is an
     // edit of the document; whoever listens to the document redraws the picture.
-    LabelPicture(int index, document::Document& doc, Fixed4 resolution, QWidget* parent = nullptr);
+    LabelPicture(int index, document::Document& doc, ResolutionSource resolution, QWidget* parent = nullptr);
 
     int index() const { return index_; }
     document::Document& doc() const { return doc_; }
     const RecordingSurface& displayList() const { return display_; }
     BarOriginHandle* handle() const { return handle_; }
-    void setResolution(Fixed4 resolution) { resolution_ = resolution; }
 
     // Clears the picture and draws the label into it again; places the handle at the bar
     // origin, shown while there is data and the label's handle flag is up (never on the
@@ -67,7 +71,7 @@ protected:
 private:
     int index_;
     document::Document& doc_;
-    Fixed4 resolution_;
+    ResolutionSource resolution_;
     RecordingSurface display_;
     BarOriginHandle* handle_;
     bool pressed_ = false;

@@ -86,9 +86,11 @@ Qt::CursorShape cursorFor(EdgePointer shape) {
 
 }  // namespace
 
-PaperSheet::PaperSheet(document::Document& doc, Ui& ui, platform::HintBinder& hints, QWidget* frame, QWidget* panelHost)
-    : QWidget(frame), doc_(doc), ui_(ui), hints_(hints), resolution_(Fixed4::fromRaw(72000)),
-      panelHost_(panelHost) {
+PaperSheet::PaperSheet(document::Document& doc, storage::SettingsService& settings, Ui& ui,
+                       platform::HintBinder& hints, QWidget* frame, QWidget* panelHost)
+    : QWidget(frame), doc_(doc), settings_(settings),
+      settingsListener_(settings.subscribe([this](std::string_view key) { settingChanged(key); })), ui_(ui),
+      hints_(hints), panelHost_(panelHost) {
     setObjectName(QStringLiteral("列印范围"));
     setMouseTracking(true);
     虚线位置_ = new DashedFrame(this);
@@ -99,7 +101,10 @@ PaperSheet::PaperSheet(document::Document& doc, Ui& ui, platform::HintBinder& hi
     subscription_ = doc_.subscribe([this](const document::ChangedLabels& changed) { labelsChanged(changed); });
 }
 
-PaperSheet::~PaperSheet() { doc_.unsubscribe(subscription_); }
+PaperSheet::~PaperSheet() {
+    doc_.unsubscribe(subscription_);
+    settings_.unsubscribe(settingsListener_);
+}
 
 void PaperSheet::labelsChanged(const document::ChangedLabels& changed) {
     for (const int index : changed) {
@@ -114,12 +119,9 @@ void PaperSheet::labelsChanged(const document::ChangedLabels& changed) {
     }
 }
 
-void PaperSheet::setResolution(Fixed4 resolution) {
-    resolution_ = resolution;
-    for (auto& [i, s] : shown_) {
-        s.picture->setResolution(resolution);
-        s.picture->绘制条码();
-    }
+void PaperSheet::settingChanged(std::string_view key) {
+    if (key != storage::keys::列印解析度) return;
+    for (auto& [i, s] : shown_) s.picture->绘制条码();
 }
 
 void PaperSheet::setPaper(const print::PaperPlacement& placement) {
@@ -135,7 +137,7 @@ PaperSheet::Shown& PaperSheet::ensureShown(int index) {
     auto it = shown_.find(index);
     if (it != shown_.end()) return it->second;
     Shown s;
-    s.picture = new LabelPicture(index, doc_, resolution_, this);
+    s.picture = new LabelPicture(index, doc_, [this] { return settings_.printResolution(); }, this);
     s.picture->setMouseTracking(true);
     s.picture->installEventFilter(this);
     s.deleteButton = new platform::SkinButton(skin::Glyph::Close, platform::SkinButton::Kind::Push, s.picture);
@@ -355,7 +357,7 @@ void PaperSheet::addLabels(int button) {
     if (button != 0 && button != 1) return;
     const QPoint corner = mapFromGlobal(增加条码窗_->mapToGlobal(QPoint(0, 0)));
     const print::Generation request{button,   toTwips(corner.x()), toTwips(corner.y()), 增加条码窗_->quantity(),
-                                    paper_,   printerKind_};
+                                    paper_,   settings_.printerKind()};
     std::vector<int> made;
     doc_.editPage([&](document::LabelPage& page) { made = print::增加条码(page, request, pictures_, ui_); });
     增加条码窗_->hide();

@@ -16,6 +16,7 @@
 #include "page/label_editing.h"
 #include "document/document.h"
 #include "print/paper.h"
+#include "storage/settings_service.h"
 
 namespace kestrin::platform {
 class HintBinder;
@@ -33,12 +34,13 @@ class PaperSheet : public QWidget {
     Q_OBJECT
 public:
     // frame: the page area 新增载入窗 the paper lies in; panelHost: the window the add label
-    // window floats over. Hover hints go out through the binder's hint signal.
-    PaperSheet(document::Document& doc, Ui& ui, platform::HintBinder& hints, QWidget* frame, QWidget* panelHost);
+    // window floats over. Hover hints go out through the binder's hint signal. The labels
+    // are drawn at the settings' print resolution, redrawn when it changes, and new labels
+    // take the settings' printer kind; the document and the settings must outlive the sheet.
+    PaperSheet(document::Document& doc, storage::SettingsService& settings, Ui& ui, platform::HintBinder& hints,
+               QWidget* frame, QWidget* panelHost);
     ~PaperSheet() override;
 
-    void setResolution(Fixed4 resolution);
-    void setPrinterKind(int kind) { printerKind_ = kind; }
     void setPictureLookup(document::PictureLookup pictures) { pictures_ = std::move(pictures); }
     // The paper's place and size from 纸张调整, in twips inside the page area.
     void setPaper(const print::PaperPlacement& placement);
@@ -107,12 +109,14 @@ private:
     void frameAround(int index);
     void addLabels(int button);
 
+    void settingChanged(std::string_view key);
+
     document::Document& doc_;
     int subscription_ = 0;
+    storage::SettingsService& settings_;
+    int settingsListener_;
     Ui& ui_;
     platform::HintBinder& hints_;
-    Fixed4 resolution_;
-    int printerKind_ = 0;
     document::PictureLookup pictures_;
     print::PaperSize paper_;
 

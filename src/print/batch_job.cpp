@@ -1,7 +1,6 @@
 #include "print/batch_job.h"
 
 #include "common/utf8.h"
-#include "engine/barcode_drawing.h"
 #include "print/print_job.h"
 #include "storage/settings_keys.h"
 
@@ -11,11 +10,11 @@ BatchSettings batchSettings(const std::vector<storage::SettingsEntry>& entries, 
     namespace keys = storage::keys;
     BatchSettings s;
     s.resolution = options.resolution.value_or(
-        storage::lastReadable(entries, keys::列印解析度, storage::readPrintResolution).value_or(engine::kDefaultResolution));
-    const auto kind = storage::lastReadable(entries, keys::印表装置, [](std::string_view v) -> std::optional<int> {
-        return storage::leadingWholeNumber(v) == kLabelPrinter ? kLabelPrinter : kPagePrinter;
+        storage::lastReadable(entries, keys::列印解析度, storage::readPrintResolution).value_or(storage::kDefaultPrintResolution));
+    const auto kind = storage::lastReadable(entries, keys::印表装置, [](std::string_view v) -> std::optional<storage::PrinterKind> {
+        return storage::printerKindOf(storage::leadingWholeNumber(v));
     });
-    s.printerKind = options.printerKind.value_or(kind.value_or(kPagePrinter));
+    s.printerKind = options.printerKind.value_or(kind.value_or(storage::PrinterKind::Page));
     if (const auto texts = storage::lastReadable(entries, keys::列印排列, storage::readPrintArrangement)) {
         s.start.startLeft = boxValue((*texts)[2]);
         s.start.startTop = boxValue((*texts)[3]);
@@ -33,7 +32,7 @@ std::optional<document::Label> labelForFormat(const std::vector<storage::LayoutR
 
 document::Label labelForData(const BatchOptions& options, const BatchSettings& settings) {
     document::Label label;
-    if (settings.printerKind == kLabelPrinter) label.width = document::kLabelPrinterLabelWidth;
+    if (settings.printerKind == storage::PrinterKind::Label) label.width = document::kLabelPrinterLabelWidth;
     label.data = options.data;
     options.overrides.applyTo(label);
     return label;

@@ -13,6 +13,7 @@
 #include "print/batch_options.h"
 #include "storage/barcode_records.h"
 #include "storage/layout_records.h"
+#include "storage/settings_service.h"
 #include "storage/settings_store.h"
 
 namespace kestrin::print {
@@ -20,7 +21,7 @@ namespace kestrin::print {
 // The settings a batch job runs with: the command line's where given, else the data folder's.
 struct BatchSettings {
     Fixed4 resolution;
-    int printerKind = 0;
+    storage::PrinterKind printerKind = storage::PrinterKind::Page;
     ArrangementValues start;  // only the start position is used
 };
 

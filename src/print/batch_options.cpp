@@ -157,7 +157,9 @@ private:
         if (name == "--y") return number(name, 0, kMaxTwips, o.y);
         if (name == "--readable") return number(name, 0, 1, o.readable);
         if (name == "--centred") return number(name, 0, 1, o.centred);
-        if (name == "--printer-kind") return number(name, 0, 1, out_.printerKind);
+        if (name == "--printer-kind") {
+            return number(name, 0, 1, scratch) && (out_.printerKind = storage::printerKindOf(*scratch), true);
+        }
         if (name == "--resolution") return resolution(name);
         if (name == "--copies") return number(name, 1, kMaxCopies, scratch) && (out_.copies = *scratch, true);
         if (name == "--dpi") return number(name, 10, 2400, scratch) && (out_.dpi = *scratch, true);

@@ -8,6 +8,7 @@
 
 #include "common/fixed4.h"
 #include "document/label.h"
+#include "storage/settings_service.h"
 
 namespace kestrin::print {
 
@@ -34,7 +35,7 @@ struct BatchOptions {
 
     // Given on the command line, these win over the data folder's settings.
     std::optional<Fixed4> resolution;
-    std::optional<int> printerKind;
+    std::optional<storage::PrinterKind> printerKind;
     std::string dataDir;  // "" for the folder the program uses
 
     std::string pdfPath;  // neither path: the system's default printer

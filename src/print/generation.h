@@ -9,6 +9,7 @@
 #include "common/ui.h"
 #include "document/label_page.h"
 #include "print/paper.h"
+#include "storage/settings_service.h"
 
 namespace kestrin::print {
 
@@ -22,7 +23,7 @@ struct Generation {
     int top = 0;
     int quantity = 1;  // 贴上数量
     PaperSize paper;
-    int printerKind = 0;
+    storage::PrinterKind printerKind = storage::PrinterKind::Page;
 };
 
 // Creates the labels, each becoming the current label in turn, and returns their indices.

@@ -13,24 +13,30 @@ int copiesToPrint(const PrintSettings& settings) { return std::clamp(settings.co
 
 }  // namespace
 
+ArrangementValues arrangementValues(const std::optional<storage::PrintArrangementTexts>& texts) {
+    if (!texts) return {};
+    const auto value = [&texts](std::size_t i) { return storage::leadingWholeNumber((*texts)[i]); };
+    return {value(0), value(1), value(2), value(3)};
+}
+
 void 喷墨列印(Surface& page, const document::Label& label, Fixed4 resolution, Fixed4 bx, Fixed4 by) {
     document::drawLabel(page, label, document::LabelMedium::Paper, resolution, bx, by);
 }
 
 void 喷墨列印(Surface& page, const document::Label& label, const PrintSettings& settings) {
-    if (settings.printerKind == kLabelPrinter) {
+    if (settings.printerKind == storage::PrinterKind::Label) {
         喷墨列印(page, label, settings.resolution, 0, 0);
     } else {
         喷墨列印(page, label, settings.resolution, label.left, label.top);
     }
 }
 
-SimpleSheet::SimpleSheet(int startLeft, int startTop, int width, int height, int printerKind)
+SimpleSheet::SimpleSheet(int startLeft, int startTop, int width, int height, storage::PrinterKind printerKind)
     : startLeft_(startLeft), startTop_(startTop), width_(width), height_(height), printerKind_(printerKind),
       left_(startLeft), top_(startTop) {}
 
 SimpleSheet::Slot SimpleSheet::next() {
-    if (printerKind_ == kLabelPrinter) {
+    if (printerKind_ == storage::PrinterKind::Label) {
         const Slot slot{0, 0, !first_};
         first_ = false;
         return slot;
@@ -77,7 +83,7 @@ bool professionalPrint(PageSurface& page, const document::LabelPage& labels, con
         if (pageUsed) page.newPage();
         pageUsed = true;
     };
-    if (settings.printerKind == kLabelPrinter) {
+    if (settings.printerKind == storage::PrinterKind::Label) {
         for (const int i : present) {
             for (int c = 0; c < copies; ++c) {
                 startPageIfUsed();

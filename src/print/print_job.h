@@ -7,6 +7,8 @@
 #include "document/label.h"
 #include "document/label_page.h"
 #include "print/arrangement.h"
+#include "storage/settings_keys.h"
+#include "storage/settings_service.h"
 
 namespace kestrin::print {
 
@@ -19,14 +21,14 @@ constexpr int kSimpleGap = 20;
 // 列印份数 holds 1 to 999: a typing slip must not queue millions of pages.
 constexpr int kMostCopies = 999;
 
-constexpr int kPagePrinter = 0;
-constexpr int kLabelPrinter = 1;
-
 struct PrintSettings {
-    Fixed4 resolution;            // 列印解析度
-    int printerKind = kPagePrinter;  // 印表装置
-    int copies = 1;               // 列印份数: each label printed this many times in turn, both views
+    Fixed4 resolution;  // 列印解析度
+    storage::PrinterKind printerKind = storage::PrinterKind::Page;  // 印表装置
+    int copies = 1;     // 列印份数: each label printed this many times in turn, both views
 };
+
+// The arrangement boxes' values from their stored texts: the defaults while nothing is stored.
+ArrangementValues arrangementValues(const std::optional<storage::PrintArrangementTexts>& texts);
 
 // Prints one label with its top-left corner at (bx, by): background, frame, text items,
 // picture items, then the barcode last and on top. Does not end the page.
@@ -47,11 +49,12 @@ public:
         bool operator==(const Slot&) const = default;
     };
 
-    SimpleSheet(int startLeft, int startTop, int width, int height, int printerKind);
+    SimpleSheet(int startLeft, int startTop, int width, int height, storage::PrinterKind printerKind);
     Slot next();
 
 private:
-    int startLeft_, startTop_, width_, height_, printerKind_;
+    int startLeft_, startTop_, width_, height_;
+    storage::PrinterKind printerKind_;
     int left_, top_;
     bool first_ = true;
     bool pageDue_ = false;

@@ -24,7 +24,6 @@
 #include "print/quantity_panel.h"
 #include "shell/login_panel.h"
 #include "shell/password.h"
-#include "storage/settings_store.h"
 
 namespace kestrin::shell {
 namespace {
@@ -88,11 +87,11 @@ WindowSize screenInTwips(const QWidget& w) {
     setWindowIcon(skin::appIcon());
     setWindowFlag(Qt::FramelessWindowHint);
     setMouseTracking(true);
-    openDestination_ = [this] { return platform::openPrintDestination(settings_.resolution); };
+    openDestination_ = [this] { return platform::openPrintDestination(resolution()); };
 
     buildPaperFrame();
     条码输入区_ = new page::条码输入区(doc_, hints_, this);
-    条码输入区_->setPrinterKind(settings_.printerKind);
+    条码输入区_->setPrinterKindSource([this] { return printerKind(); });
     setPanel(PanelSlot::条码输入区, 条码输入区_);
     auto* quantity = new print::QuantityPanel(hints_, this);
     connect(quantity, &print::QuantityPanel::printRequested, this, &主视窗::确定列印);
@@ -133,6 +132,7 @@ WindowSize screenInTwips(const QWidget& w) {
 }
 
 主视窗::~主视窗() {
+    if (settings_) settings_->unsubscribe(settingsListener_);
     doc_.unsubscribe(docSubscription_);
     // The panels and the paper listen to the document: they go before it does.
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
@@ -163,7 +163,7 @@ void 主视窗::buildPaperFrame() {
     列印范围_->setProperty("paper", true);
     列印范围_->setAutoFillBackground(true);
     列印范围_->setMouseTracking(true);
-    条码签0_ = new page::LabelPicture(document::kSimpleLabel, doc_, settings_.resolution, 列印范围_);
+    条码签0_ = new page::LabelPicture(document::kSimpleLabel, doc_, [this] { return resolution(); }, 列印范围_);
     connect(条码签0_, &page::LabelPicture::clicked, this, &主视窗::openBarcodeInput);
     hints_.bind(条码签0_->handle(), [] { return page::kHandleHint; });
 
@@ -240,18 +240,36 @@ void 主视窗::buildTimers() {
 
 // --- Start-up ---
 
-void 主视窗::start(storage::SettingsStore& store, Ui& ui) {
-    store_ = &store;
+void 主视窗::start(storage::SettingsService& settings, Ui& ui) {
+    if (settings_) settings_->unsubscribe(settingsListener_);
+    settings_ = &settings;
+    settingsListener_ = settings.subscribe([this](std::string_view key) { settingChanged(key); });
     ui_ = &ui;
-    store.读取设定();
-    settings_ = readStartupSettings(store.entries());
     applySettings();
     排列视窗位置_.start();
 }
 
+Fixed4 主视窗::resolution() const {
+    return settings_ ? settings_->printResolution() : storage::kDefaultPrintResolution;
+}
+
+storage::PrinterKind 主视窗::printerKind() const {
+    return settings_ ? settings_->printerKind() : storage::PrinterKind::Page;
+}
+
+print::ArrangementValues 主视窗::arrangement() const {
+    return print::arrangementValues(settings_ ? settings_->arrangement() : std::nullopt);
+}
+
+std::string 主视窗::storedPassword() const { return settings_ ? settings_->storedPassword() : std::string(); }
+
+void 主视窗::settingChanged(std::string_view key) {
+    if (key == storage::keys::列印解析度) 条码签0_->绘制条码();
+}
+
 void 主视窗::applySettings() {
-    if (settings_.windowSize) {
-        const SavedPlacement placed = placementFromSaved(*settings_.windowSize, screenInTwips(*this));
+    if (const auto& saved = settings_->mainWindowSize()) {
+        const SavedPlacement placed = placementFromSaved(*saved, screenInTwips(*this));
         if (placed.view) chosenView_ = *placed.view;
         else savedViewKnown_ = false;
         if (placed.maximised) {
@@ -262,12 +280,10 @@ void 主视窗::applySettings() {
             move(placed.left ? toPixels(*placed.left) : x(), placed.top ? toPixels(*placed.top) : y());
         }
     }
-    if (settings_.printerKind == print::kLabelPrinter) {
+    if (printerKind() == storage::PrinterKind::Label) {
         doc_.editLabel(document::kSimpleLabel, [](document::Label& label) { label.width = document::kLabelPrinterLabelWidth; });
     }
     doc_.clearUndo();  // the settings are where the session starts, not an edit to take back
-    条码签0_->setResolution(settings_.resolution);
-    条码输入区_->setPrinterKind(settings_.printerKind);
     条码签0_->绘制条码();
 }
 
@@ -282,8 +298,8 @@ void 主视窗::排列视窗位置() {
     }
     视窗底图排列();
     if (view_ == View::Professional) 纸张调整();
-    if (isPasswordSet(settings_.password)) openLogin();
-    // 更新设定 is kept in settings_.updateCheck for the update check of a later release.
+    if (isPasswordSet(storedPassword())) openLogin();
+    // 更新设定 is read by the settings for the update check of a later release.
 }
 
 void 主视窗::视窗放大() {
@@ -548,9 +564,9 @@ void 主视窗::确定列印() {
     // Nothing to print: no document, and no fallback PDF to tell the user about.
     if (quantity >= 1) {
         platform::PrintDestination destination = openDestination_();
-        const print::PrintSettings printSettings{settings_.resolution, settings_.printerKind, copies_ ? copies_() : 1};
-        print::simplePrint(destination.output->surface(), doc_.label(document::kSimpleLabel), quantity,
-                           settings_.arrangement, printSettings);
+        const print::PrintSettings printSettings{resolution(), printerKind(), copies_ ? copies_() : 1};
+        print::simplePrint(destination.output->surface(), doc_.label(document::kSimpleLabel), quantity, arrangement(),
+                           printSettings);
         platform::finishPrint(destination, *ui_);
     }
     // Label 0 is what was printed; F1 can come while the view still shrinks from the
@@ -573,12 +589,13 @@ void 主视窗::printCurrentView() {
 // --- Login ---
 
 void 主视窗::openLogin() {
-    if (!isPasswordSet(settings_.password)) return;
+    const std::string password = storedPassword();
+    if (!isPasswordSet(password)) return;
     setWindowState(Qt::WindowNoState);
     sizeBeforeLogin_ = size();
     resize(LoginPanel::pictureSize());
     关离功能_->hide();
-    登入密码窗_->open(settings_.password);
+    登入密码窗_->open(password);
     shutAwayBehindLogin();
 }
 
@@ -629,7 +646,7 @@ WindowSize 主视窗::sizeInTwips() const {
 
 void 主视窗::setSizeInTwips(WindowSize size) { resize(toPixels(size.width), toPixels(size.height)); }
 
-std::string 主视窗::mainWindowSizeValue() const {
+storage::MainWindowSize 主视窗::savedWindowSize() const {
     storage::MainWindowSize saved;
     saved.viewMode = viewNumber(chosenView_);
     saved.windowState = isMaximized() ? kMaximisedState : isMinimized() ? 1 : 0;
@@ -644,11 +661,11 @@ std::string 主视窗::mainWindowSizeValue() const {
     saved.top = g.y() * platform::kTwipsPerPixel;
     saved.width = g.width() * platform::kTwipsPerPixel;
     saved.height = g.height() * platform::kTwipsPerPixel;
-    return storage::formatMainWindowSize(saved);
+    return saved;
 }
 
 void 主视窗::saveWindowSize() {
-    if (store_) store_->写入设定(storage::keys::主视窗大小, mainWindowSizeValue());
+    if (settings_) settings_->setMainWindowSize(savedWindowSize());
 }
 
 void 主视窗::showHint(const QString& text) { 说明提示_->setText(text); }

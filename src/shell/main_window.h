@@ -25,17 +25,15 @@
 #include "document/document.h"
 #include "platform/hint_binder.h"
 #include "platform/print_destination.h"
-#include "shell/startup_settings.h"
+#include "print/arrangement.h"
 #include "shell/window_geometry.h"
+#include "storage/settings_service.h"
 
 class QLabel;
 class QScrollBar;
 
 namespace kestrin {
 class Ui;
-}
-namespace kestrin::storage {
-class SettingsStore;
 }
 namespace kestrin::page {
 class LabelPicture;
@@ -71,9 +69,10 @@ public:
     explicit 主视窗(QWidget* parent = nullptr);
     ~主视窗() override;
 
-    // Loads the settings, applies them in the order the store gives them and starts the
-    // deferred start-up. Without a store the window keeps its defaults.
-    void start(storage::SettingsStore& store, Ui& ui);
+    // Takes its settings from the service, follows their changes from then on and starts the
+    // deferred start-up. Until started the window runs with the settings' defaults. The service
+    // must outlive the window.
+    void start(storage::SettingsService& settings, Ui& ui);
 
     // --- Public procedures of the window ---
     void 绘制条码(int labelIndex);
@@ -134,10 +133,10 @@ public:
     View view() const { return view_; }
     // The view 版本按钮 chose: ahead of view() while the window animates towards it.
     View chosenView() const { return chosenView_; }
-    const StartupSettings& settings() const { return settings_; }
-    Fixed4 resolution() const { return settings_.resolution; }
-    int printerKind() const { return settings_.printerKind; }
-    print::ArrangementValues& arrangement() { return settings_.arrangement; }
+    Fixed4 resolution() const;
+    storage::PrinterKind printerKind() const;
+    // The arrangement boxes' values the simple print starts from.
+    print::ArrangementValues arrangement() const;
     document::Document& document() { return doc_; }
     const document::Label& label(int index) const { return doc_.label(index); }
     page::LabelPicture* labelPicture(int index) const;
@@ -145,7 +144,7 @@ public:
     LoginPanel* loginPanel() const { return 登入密码窗_; }
     // The window's size in twips and its 主视窗大小 value.
     WindowSize sizeInTwips() const;
-    std::string mainWindowSizeValue() const;
+    storage::MainWindowSize savedWindowSize() const;
     // Saves 主视窗大小 (done by every close).
     void saveWindowSize();
 
@@ -164,6 +163,8 @@ private:
     void buildPaperFrame();
     void buildTimers();
     void applySettings();
+    void settingChanged(std::string_view key);
+    std::string storedPassword() const;
     void 排列视窗位置();
     void 视窗放大();
     void animate(bool expand);
@@ -185,12 +186,12 @@ private:
 
     document::Document doc_;
     int docSubscription_ = 0;
-    StartupSettings settings_;
+    storage::SettingsService* settings_ = nullptr;
+    int settingsListener_ = 0;
     View view_ = View::Simple;
     View chosenView_ = View::Simple;
     // A saved view number of neither view leaves the window at its saved size at start-up.
     bool savedViewKnown_ = true;
-    storage::SettingsStore* store_ = nullptr;
     std::unique_ptr<Ui> ownUi_;
     Ui* ui_ = nullptr;
 

@@ -11,7 +11,7 @@
 #include "print/professional_print_panel.h"
 #include "shell/main_window.h"
 #include "storage/settings_keys.h"
-#include "storage/settings_store.h"
+#include "storage/settings_service.h"
 
 namespace kestrin::shell {
 namespace {
@@ -21,10 +21,8 @@ using platform::toTwips;
 constexpr std::string_view kPaperButtonHint = "调整 列印纸张";
 constexpr std::string_view kArrangementButtonHint = "自动排列 条码标签位置";
 
-page::PaperSheet* buildSheet(主视窗& window, Ui& ui) {
-    auto* sheet = new page::PaperSheet(window.document(), ui, window.hints(), window.paperFrame(), &window);
-    sheet->setResolution(window.resolution());
-    sheet->setPrinterKind(window.printerKind());
+page::PaperSheet* buildSheet(主视窗& window, storage::SettingsService& settings, Ui& ui) {
+    auto* sheet = new page::PaperSheet(window.document(), settings, ui, window.hints(), window.paperFrame(), &window);
     sheet->setProperty("bordered", true);
     window.setProfessionalPaper(sheet);
     sheet->syncLabels();
@@ -47,16 +45,14 @@ void wirePaper(主视窗& window, page::PaperSheet* sheet, print::PaperPanel* pa
     });
 }
 
-print::ArrangementPanel* buildArrangement(主视窗& window, storage::SettingsStore& store, Ui& ui, page::PaperSheet* sheet) {
+print::ArrangementPanel* buildArrangement(主视窗& window, storage::SettingsService& settings, Ui& ui,
+                                          page::PaperSheet* sheet) {
     // What the user types is stored at once and is what the simple print starts from.
-    const auto write = [&window, &store](const std::string& value) {
-        store.写入设定(storage::keys::列印排列, value);
-        if (auto values = readArrangementValues(value)) window.arrangement() = *values;
-    };
+    const auto write = [&settings](const std::string& value) { settings.write(storage::keys::列印排列, value); };
     auto* panel = new print::ArrangementPanel(
         window.document(), ui, window.hints(), [sheet] { return sheet->paperSize(); }, write, &window);
     panel->hide();
-    panel->loadStored(storage::formatPrintArrangement(window.settings().arrangementTexts()));
+    if (const auto& texts = settings.arrangement()) panel->loadStored(storage::formatPrintArrangement(*texts));
     window.setPanel(PanelSlot::自动排列窗, panel);
     platform::SkinButton* button = window.toolbarButton(ToolbarButton::条码排列钮);
     window.hints().bind(button, [] { return kArrangementButtonHint; });
@@ -88,11 +84,11 @@ void wireSheetSignals(主视窗& window, page::PaperSheet* sheet) {
     QObject::connect(sheet, &PaperSheet::paperPointerMoved, &window, [&window] { window.lowerToolbar(); });
 }
 
-page::条码载入窗* buildPicker(主视窗& window, storage::SettingsStore& store, Ui& ui,
+page::条码载入窗* buildPicker(主视窗& window, const storage::SettingsService& settings, Ui& ui,
                               const std::filesystem::path& dataFolder) {
     auto* picker = new page::条码载入窗(dataFolder, ui, &window);
     picker->hide();
-    picker->setHeadings(page::pickerHeadings(store.entries()));
+    picker->setHeadings(page::pickerHeadings(settings.store().entries()));
     picker->setHintHandler([&window](const QString& text) { window.showHint(text); });
     page::条码输入区* input = window.barcodeInputPanel();
     input->setDataFolder(dataFolder);
@@ -106,21 +102,22 @@ page::条码载入窗* buildPicker(主视窗& window, storage::SettingsStore& st
 
 }  // namespace
 
-WindowParts wireMainWindow(主视窗& window, storage::SettingsStore& store, Ui& ui, const std::filesystem::path& dataFolder) {
+WindowParts wireMainWindow(主视窗& window, storage::SettingsService& settings, Ui& ui,
+                           const std::filesystem::path& dataFolder) {
     WindowParts parts;
-    parts.sheet = buildSheet(window, ui);
+    parts.sheet = buildSheet(window, settings, ui);
     parts.paperPanel = new print::PaperPanel(window.hints(), &window);
     parts.paperPanel->hide();
     wirePaper(window, parts.sheet, parts.paperPanel);
-    parts.arrangementPanel = buildArrangement(window, store, ui, parts.sheet);
+    parts.arrangementPanel = buildArrangement(window, settings, ui, parts.sheet);
     wireSheetSignals(window, parts.sheet);
-    parts.picker = buildPicker(window, store, ui, dataFolder);
+    parts.picker = buildPicker(window, settings, ui, dataFolder);
 
     print::PaperPanel* paper = parts.paperPanel;
     window.setCopies([paper] { return paper->copies(); });
-    window.setProfessionalPrint([&window, &ui, paper] {
-        const print::PrintSettings settings{window.resolution(), window.printerKind(), paper->copies()};
-        print::确定列印_V(window.document().page(), settings, ui, [&window](Fixed4) { return window.openPrintDestination(); });
+    window.setProfessionalPrint([&window, &settings, &ui, paper] {
+        const print::PrintSettings job{settings.printResolution(), settings.printerKind(), paper->copies()};
+        print::确定列印_V(window.document().page(), job, ui, [&window](Fixed4) { return window.openPrintDestination(); });
     });
     window.纸张调整();
     return parts;

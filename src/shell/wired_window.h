@@ -10,7 +10,7 @@ namespace kestrin {
 class Ui;
 }
 namespace kestrin::storage {
-class SettingsStore;
+class SettingsService;
 }
 namespace kestrin::page {
 class PaperSheet;
@@ -32,9 +32,10 @@ struct WindowParts {
     page::条码载入窗* picker = nullptr;
 };
 
-// Call after 主视窗::start: the parts take the resolution, printer kind, arrangement and
-// picker headings the window read from the settings. dataFolder holds 记录资料. The store and
-// the ui must outlive the window; the parts are the window's children.
-WindowParts wireMainWindow(主视窗& window, storage::SettingsStore& store, Ui& ui, const std::filesystem::path& dataFolder);
+// Call after 主视窗::start: the parts read the resolution, printer kind, arrangement and picker
+// headings from the settings and follow their changes. dataFolder holds 记录资料. The settings
+// and the ui must outlive the window; the parts are the window's children.
+WindowParts wireMainWindow(主视窗& window, storage::SettingsService& settings, Ui& ui,
+                           const std::filesystem::path& dataFolder);
 
 }  // namespace kestrin::shell

@@ -27,7 +27,7 @@ struct Fixture {
 
     Fixture() {
         doc.editPage([](LabelPage& page) {
-            for (int n = 0; n < 3; ++n) page.createLabel(0);
+            for (int n = 0; n < 3; ++n) page.createLabel();
             page.label(2).data = "AB12";
             page.addTextItem(2, 60, 60);
             page.addPictureItem(2, 120, 120);
@@ -49,7 +49,7 @@ TEST(Document, EveryKindOfChangeUndoesAndRedoesAsOneStep) {
     test::RecordingUi ui;
     const print::PaperSize a4{12000, 16700};
     const EditCase cases[] = {
-        {"create a label", [](Document& d) { d.editPage([](LabelPage& p) { p.createLabel(0); }); }, {4}},
+        {"create a label", [](Document& d) { d.editPage([](LabelPage& p) { p.createLabel(); }); }, {4}},
         {"delete a label with items", [](Document& d) { d.editPage([](LabelPage& p) { p.deleteLabel(2); }); }, {2}},
         {"move a label", [](Document& d) { d.editLabel(1, [](Label& l) { l.left += 600; l.top += 60; }); }, {1}},
         {"resize a label", [](Document& d) { d.editLabel(3, [](Label& l) { l.width = 4200; }); }, {3}},
@@ -72,7 +72,7 @@ TEST(Document, EveryKindOfChangeUndoesAndRedoesAsOneStep) {
          }, {1, 2, 3}},
         {"generation from a copied design", [&](Document& d) {
              d.写入贴上记忆(2);
-             d.editPage([&](LabelPage& p) { print::增加条码(p, {1, 600, 6000, 2, a4, 0}, {}, ui); });
+             d.editPage([&](LabelPage& p) { print::增加条码(p, {1, 600, 6000, 2, a4}, {}, ui); });
          }, {4, 5}},
         {"recalled design on a label", [](Document& d) {
              d.写入贴上记忆(2);
@@ -147,12 +147,12 @@ TEST(Document, EditsThatChangeNothingLeaveNoStepAndNoAnnouncement) {
 
 TEST(Document, UndoingACreationFreesItsIndexAndTheHighestIndex) {
     Fixture f;
-    f.doc.editPage([](LabelPage& p) { p.createLabel(1); });
+    f.doc.editPage([](LabelPage& p) { p.createLabel(storage::PrinterKind::Label); });
     ASSERT_EQ(f.doc.page().highestIndex(), 4);
     f.doc.undo();
     EXPECT_FALSE(f.doc.exists(4));
     EXPECT_EQ(f.doc.page().highestIndex(), 3);
-    f.doc.editPage([](LabelPage& p) { p.createLabel(0); });
+    f.doc.editPage([](LabelPage& p) { p.createLabel(); });
     EXPECT_EQ(f.doc.label(4).width, kLabelWidth);  // a fresh label, not the undone one
 }
 

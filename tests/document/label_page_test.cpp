@@ -19,11 +19,11 @@ TEST(LabelPage, SimpleAndPreviewLabelsAlwaysExist) {
 
 TEST(LabelPage, NewLabelsTakeTheLowestFreeIndexPassingOverFive) {
     LabelPage page;
-    for (int i = 1; i <= 10; ++i) ASSERT_EQ(page.createLabel(0), i);
-    EXPECT_EQ(page.createLabel(0), 12);  // 11 is passed over
+    for (int i = 1; i <= 10; ++i) ASSERT_EQ(page.createLabel(), i);
+    EXPECT_EQ(page.createLabel(), 12);  // 11 is passed over
 
     int made = 11;
-    while (page.createLabel(0)) ++made;
+    while (page.createLabel()) ++made;
     EXPECT_EQ(made, 245);  // 250 indices less the five passed over
     for (const int skipped : {11, 21, 31, 41, 51}) EXPECT_FALSE(page.exists(skipped)) << skipped;
     EXPECT_EQ(page.highestIndex(), 250);
@@ -31,7 +31,7 @@ TEST(LabelPage, NewLabelsTakeTheLowestFreeIndexPassingOverFive) {
 
 TEST(LabelPage, DeletedIndexIsReusedWithoutItsItemsAndHighestStays) {
     LabelPage page;
-    for (int i = 1; i <= 6; ++i) page.createLabel(0);
+    for (int i = 1; i <= 6; ++i) page.createLabel();
     page.addTextItem(5, 0, 0);
     page.addPictureItem(5, 0, 0);
     page.label(5).data = "OLD";
@@ -40,7 +40,7 @@ TEST(LabelPage, DeletedIndexIsReusedWithoutItsItemsAndHighestStays) {
     EXPECT_FALSE(page.exists(5));
     EXPECT_EQ(page.highestIndex(), 6);
 
-    ASSERT_EQ(page.createLabel(0), 5);
+    ASSERT_EQ(page.createLabel(), 5);
     const Label& fresh = page.label(5);
     EXPECT_TRUE(fresh.texts.empty());
     EXPECT_TRUE(fresh.pictures.empty());
@@ -49,11 +49,12 @@ TEST(LabelPage, DeletedIndexIsReusedWithoutItsItemsAndHighestStays) {
 }
 
 TEST(LabelPage, NewLabelDefaultsFollowThePrinterKind) {
-    for (const int kind : {0, 1}) {
+    using storage::PrinterKind;
+    for (const PrinterKind kind : {PrinterKind::Page, PrinterKind::Label}) {
         LabelPage page;
         const int i = *page.createLabel(kind);
         const Label& l = page.label(i);
-        EXPECT_EQ(l.width, kind == 1 ? 2700 : 3600);
+        EXPECT_EQ(l.width, kind == PrinterKind::Label ? 2700 : 3600);
         EXPECT_EQ(l.height, 900);
         EXPECT_EQ(l.data, "");
         EXPECT_EQ(l.background, 16777215u);
@@ -91,7 +92,7 @@ TEST(LabelPage, FiftyItemsOfEachKindAndNoMore) {
 
 TEST(LabelPage, DeleteAllItemsKeepsTheLabelItself) {
     LabelPage page;
-    const int i = *page.createLabel(0);
+    const int i = *page.createLabel();
     page.删除所有标签(i);  // nothing there: nothing happens
     page.label(i).data = "12";
     page.addTextItem(i, 0, 0);

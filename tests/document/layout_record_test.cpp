@@ -294,11 +294,11 @@ TEST(LayoutRecord, PictureNamesResolveOnlyInsideThePictureFolder) {
 
 TEST(LayoutRecord, PageCopiesADesignThroughThePasteMemory) {
     LabelPage page;
-    const int from = *page.createLabel(0);
+    const int from = *page.createLabel();
     page.label(from).data = "AB";
     page.addTextItem(from, 60, 60);
     page.写入贴上记忆(from);
-    const int to = *page.createLabel(0);
+    const int to = *page.createLabel();
     ASSERT_TRUE(page.贴上条码格式(to, kNoPictures));
     EXPECT_EQ(page.label(to).data, "AB");
     EXPECT_EQ(page.label(to).texts.size(), 1u);

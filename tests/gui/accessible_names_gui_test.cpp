@@ -25,6 +25,7 @@
 #include "shell/main_window.h"
 #include "shell/wired_window.h"
 #include "storage/barcode_records.h"
+#include "storage/settings_service.h"
 #include "storage/settings_store.h"
 #include "support/recording_ui.h"
 
@@ -93,8 +94,10 @@ protected:
     }
     void startProgram() {
         store = std::make_unique<storage::SettingsStore>(base, ui);
-        window.start(*store, ui);
-        parts = wireMainWindow(window, *store, ui, base);
+        store->读取设定();
+        service = std::make_unique<storage::SettingsService>(*store);
+        window.start(*service, ui);
+        parts = wireMainWindow(window, *service, ui, base);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -117,6 +120,7 @@ protected:
     std::filesystem::path base;
     test::RecordingUi ui;
     std::unique_ptr<storage::SettingsStore> store;
+    std::unique_ptr<storage::SettingsService> service;
     主视窗 window;
     WindowParts parts;
 };

@@ -32,7 +32,7 @@ TEST(LabelDrawingGui, ItemsStandWhereTheyPrint) {
     const Fixed4 resolution = storage::kDefaultPrintResolution;
     int index = 0;
     doc.editPage([&](document::LabelPage& page) {
-        index = *page.createLabel(0);
+        index = *page.createLabel();
         document::Label& label = page.label(index);
         label.left = 1230;
         label.top = 2475;
@@ -45,12 +45,12 @@ TEST(LabelDrawingGui, ItemsStandWhereTheyPrint) {
         item.height = 300;
     });
 
-    LabelPicture screen(index, doc, resolution);
+    LabelPicture screen(index, doc, [resolution] { return resolution; });
     screen.绘制条码();
     const std::vector<Placed> onScreen = itemsOn(screen.displayList(), 0, 0);
 
     RecordingSurface paper;
-    print::喷墨列印(paper, doc.label(index), print::PrintSettings{resolution, print::kPagePrinter, 1});
+    print::喷墨列印(paper, doc.label(index), print::PrintSettings{resolution, storage::PrinterKind::Page, 1});
     const std::vector<Placed> onPaper = itemsOn(paper, 1230, 2475);
 
     ASSERT_EQ(onScreen.size(), 2u);

@@ -195,11 +195,11 @@ TEST_F(MainWindowGui, ChangingTheVariantRedrawsNarrower) {
     QTest::mouseClick(&button(QStringLiteral("格式设定3")), Qt::LeftButton);
     EXPECT_EQ(label().variant, 3);
     // W shrinks from 3 x 16 to 3 x 13 modules of 2 dots; the screen stops at W.
-    const Fixed4 narrowW = engine::kDefaultResolution * (3 * 13 * 2);
+    const Fixed4 narrowW = storage::kDefaultPrintResolution * (3 * 13 * 2);
     EXPECT_LT(lines().back().from.x, Fixed4(label().handleLeft) + narrowW);
     EXPECT_LT(lines().back().from.x, wide);
     RecordingSurface fresh;
-    engine::绘制条码(fresh, label(), engine::kDefaultResolution);
+    engine::绘制条码(fresh, label(), storage::kDefaultPrintResolution);
     EXPECT_EQ(coords(fresh.all<DrawLine>()), coords(lines()));
 }
 

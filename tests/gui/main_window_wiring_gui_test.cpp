@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "common/recording_surface.h"
+#include "engine/barcode_drawing.h"
 #include "page/add_label_window.h"
 #include "page/barcode_input_panel.h"
 #include "page/label_picture_widget.h"
@@ -28,6 +30,7 @@
 #include "shell/password.h"
 #include "shell/wired_window.h"
 #include "storage/barcode_records.h"
+#include "storage/settings_service.h"
 #include "storage/settings_store.h"
 #include "support/recording_ui.h"
 #include "support/recording_output.h"
@@ -59,13 +62,15 @@ protected:
     }
     void startProgram() {
         store = std::make_unique<storage::SettingsStore>(base, ui);
+        store->读取设定();
+        service = std::make_unique<storage::SettingsService>(*store);
         window.setPrintDestination([this] {
             platform::PrintDestination d;
             d.output = std::make_unique<RecordingOutput>(printed);
             return d;
         });
-        window.start(*store, ui);
-        parts = wireMainWindow(window, *store, ui, base);
+        window.start(*service, ui);
+        parts = wireMainWindow(window, *service, ui, base);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         // The deferred start-up, 50 ms after the start, lays out the saved view.
@@ -147,6 +152,7 @@ protected:
     std::filesystem::path base;
     test::RecordingUi ui;
     std::unique_ptr<storage::SettingsStore> store;
+    std::unique_ptr<storage::SettingsService> service;
     RecordingSurface printed;
     主视窗 window;
     WindowParts parts;
@@ -185,6 +191,7 @@ TEST_F(WiredWindowGui, ProfessionalViewMakesTypesArrangesAndPrintsLabels) {
     left->setFocus();
     QTest::keyClick(left, Qt::Key_Backspace);  // "20" -> "2": 30 twips
     EXPECT_EQ(storedSetting("列印排列"), "2 2 2 20");
+    EXPECT_EQ(window.arrangement(), (print::ArrangementValues{2, 2, 2, 20})) << "what the simple print starts from";
     // One column from (30, 300), 2 x 15 twips apart; the pictures follow.
     EXPECT_EQ(window.label(first).left, 30);
     EXPECT_EQ(window.label(first).top, 300);
@@ -196,6 +203,54 @@ TEST_F(WiredWindowGui, ProfessionalViewMakesTypesArrangesAndPrintsLabels) {
     ASSERT_TRUE(printed.ended());
     EXPECT_EQ(printedLabels(), (std::vector<std::string>{"3600@30,300", "3600@30,1230"}));
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// A settings window changes the printer kind and the resolution through the settings: every
+// view follows at once, and the next start finds the values in TOP.reg.
+TEST_F(WiredWindowGui, ViewsFollowPrinterKindAndResolutionChangedInTheSettings) {
+    startProgram();
+    QTest::keyClicks(window.barcodeInputPanel()->dataBox(), QStringLiteral("K1"));
+    toProfessionalView();
+    const int first = addLabelAt({300, 80});
+    typeInto(first, QStringLiteral("AB12"));
+    using Lines = std::vector<std::array<std::int64_t, 4>>;
+    const auto ends = [](const RecordingSurface& drawn) {
+        Lines out;
+        for (const DrawLine& l : drawn.all<DrawLine>()) out.push_back({l.from.x.raw(), l.from.y.raw(), l.to.x.raw(), l.to.y.raw()});
+        return out;
+    };
+    const auto drawnLines = [&ends](const page::LabelPicture& picture) { return ends(picture.displayList()); };
+    const auto linesAt = [&ends](const document::Label& label, Fixed4 resolution) {
+        RecordingSurface fresh;
+        engine::绘制条码(fresh, label, resolution);
+        return ends(fresh);
+    };
+    // The screen picture stops at the printed width, so a finer pitch draws fewer bars.
+    const Fixed4 finer = Fixed4::fromRaw(48000);
+    ASSERT_NE(linesAt(window.label(first), finer), drawnLines(*parts.sheet->labelPicture(first)));
+
+    ASSERT_TRUE(service->setPrintResolution(finer));
+    EXPECT_EQ(drawnLines(*parts.sheet->labelPicture(first)), linesAt(window.label(first), finer));
+    EXPECT_EQ(drawnLines(*window.labelPicture(0)), linesAt(window.label(0), finer));
+
+    auto& frameBox = *window.barcodeInputPanel()->findChild<SkinButton*>(QStringLiteral("外框勾选"));
+    const auto frameHint = [&] {
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), frameBox.mapToGlobal(QPointF(1, 1)));
+        QApplication::sendEvent(&frameBox, &enter);
+        return window.findChild<QLabel*>(QStringLiteral("说明提示"))->text();
+    };
+    EXPECT_EQ(frameHint(), QStringLiteral("使用 条码外框、注意!使用外框有些印表机会降低清晰度"));
+    ASSERT_TRUE(service->setPrinterKind(storage::PrinterKind::Label));
+    EXPECT_EQ(frameHint(), QStringLiteral("使用 条码外框")) << "no warning on a label printer";
+    const int second = addLabelAt({60, 200});
+    EXPECT_EQ(window.label(second).width, document::kLabelPrinterLabelWidth);
+    EXPECT_EQ(window.label(first).width, 3600) << "a label already made keeps its width";
+    QTest::mouseClick(window.toolbarButton(ToolbarButton::确定列印_V), Qt::LeftButton);
+    ASSERT_TRUE(printed.ended());
+    EXPECT_EQ(printedLabels(), (std::vector<std::string>{"3600@0,0", "2700@0,0"})) << "a page per label at its corner";
+
+    EXPECT_EQ(storedSetting("印表装置"), "1");
+    EXPECT_EQ(storedSetting("列印解析度"), "4.8");
 }
 
 TEST_F(WiredWindowGui, BackInTheSimpleViewTheInputPanelEditsLabelZero) {

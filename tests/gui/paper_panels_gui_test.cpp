@@ -18,6 +18,7 @@
 #include "print/quantity_panel.h"
 #include "support/recording_ui.h"
 #include "support/recording_output.h"
+#include "support/test_settings.h"
 
 namespace kestrin::print {
 namespace {
@@ -29,13 +30,13 @@ class ArrangementGui : public ::testing::Test {
 protected:
     ArrangementGui() {
         host.resize(800, 500);
-        sheet = new page::PaperSheet(doc, ui, hints, &host, &host);
+        sheet = new page::PaperSheet(doc, settings.service, ui, hints, &host, &host);
         sheet->setPaper(纸张调整(0, Direction::Upright, 12000, 7000));
         panel = new ArrangementPanel(
             doc, ui, hints, [this] { return paper; }, [this](const std::string& v) { written.push_back(v); }, &host);
         doc.editPage([](document::LabelPage& edited) {
             for (int n = 0; n < 4; ++n) {
-                const int i = *edited.createLabel(0);
+                const int i = *edited.createLabel();
                 edited.label(i).left = 6000;
                 edited.label(i).top = 6000;
             }
@@ -58,6 +59,7 @@ protected:
     document::Document doc;
     const document::LabelPage& page = doc.page();
     test::RecordingUi ui;
+    test::TestSettings settings;
     platform::HintBinder hints;
     QWidget host;
     page::PaperSheet* sheet = nullptr;
@@ -194,7 +196,7 @@ protected:
     ProfessionalPrintGui() {
         // Labels 1..5 of distinct widths; 3 and 4 deleted.
         for (int n = 1; n <= 5; ++n) {
-            const int i = *page.createLabel(0);
+            const int i = *page.createLabel();
             page.label(i).width = 1000 * n;
             page.label(i).left = 100 * n;
             page.label(i).top = 200 * n;
@@ -204,7 +206,7 @@ protected:
         page.deleteLabel(4);
         page.label(0).data = "ZERO";
     }
-    bool print(int printerKind) {
+    bool print(storage::PrinterKind printerKind) {
         const DestinationOpener open = [this](Fixed4) {
             platform::PrintDestination d;
             d.output = std::make_unique<RecordingOutput>(recorded);
@@ -231,14 +233,14 @@ protected:
 };
 
 TEST_F(ProfessionalPrintGui, PagePrinterPrintsEveryLabelAtItsPlaceOnOnePage) {
-    ASSERT_TRUE(print(kPagePrinter));
+    ASSERT_TRUE(print(storage::PrinterKind::Page));
     EXPECT_EQ(fills(), (std::vector<std::string>{"1000@100,200", "2000@200,400", "5000@500,1000"}));
     EXPECT_TRUE(recorded.ended());
     EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(ProfessionalPrintGui, LabelPrinterPrintsOneLabelPerPageInIndexOrder) {
-    ASSERT_TRUE(print(kLabelPrinter));
+    ASSERT_TRUE(print(storage::PrinterKind::Label));
     EXPECT_EQ(fills(), (std::vector<std::string>{"1000@0,0", "page", "2000@0,0", "page", "5000@0,0"}));
 }
 
@@ -248,7 +250,7 @@ TEST_F(ProfessionalPrintGui, AFailedJobIsSaid) {
         d.output = platform::openPdf("/nonexistent-folder/x.pdf", resolution);
         return d;
     };
-    EXPECT_FALSE(确定列印_V(page, {Fixed4(7), kPagePrinter, 1}, ui, failing));
+    EXPECT_FALSE(确定列印_V(page, {Fixed4(7), storage::PrinterKind::Page, 1}, ui, failing));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "错误提示");
 }
@@ -266,6 +268,7 @@ TEST(PaperPanelsGui, Screenshot) {
     if (folder.isEmpty()) GTEST_SKIP() << "KESTRIN_SCREENSHOTS not set";
     document::Document doc;
     test::RecordingUi ui;
+    test::TestSettings settings;
     platform::HintBinder hints;
     QWidget host;
     host.resize(820, 260);
@@ -280,7 +283,7 @@ TEST(PaperPanelsGui, Screenshot) {
     arrangement.arrange(ArrangementMode::TwoColumns);
     QuantityPanel quantity(hints, &host);
     quantity.move(264, 200);
-    page::PaperSheet sheet(doc, ui, hints, &host, &host);
+    page::PaperSheet sheet(doc, settings.service, ui, hints, &host, &host);
     sheet.hide();
     doc.setPasteMemory(std::vector<document::LayoutRecord>(1));
     sheet.addLabelWindow()->openAt(QPoint(600, 14), true);

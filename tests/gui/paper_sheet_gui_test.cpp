@@ -15,6 +15,7 @@
 #include "platform/screen_units.h"
 #include "platform/skin_button.h"
 #include "support/recording_ui.h"
+#include "support/test_settings.h"
 
 namespace kestrin::page {
 namespace {
@@ -29,7 +30,7 @@ protected:
         host.resize(toPixels(12090), toPixels(7470));
         frame = new QWidget(&host);
         frame->setGeometry(2, 31, host.width() - 4, host.height() - 56);
-        sheet = new PaperSheet(doc, ui, hints, frame, &host);
+        sheet = new PaperSheet(doc, settings.service, ui, hints, frame, &host);
         sheet->setPaper(print::纸张调整(0, print::Direction::Upright, frame->width() * 15, frame->height() * 15));
         QObject::connect(&hints, &platform::HintBinder::hint, [this](const QString& text) { lastHint = text; });
     }
@@ -41,7 +42,7 @@ protected:
     int addLabel(int left, int top) {
         int i = 0;
         doc.editPage([&](document::LabelPage& edited) {
-            i = *edited.createLabel(0);
+            i = *edited.createLabel();
             edited.label(i).left = left;
             edited.label(i).top = top;
         });
@@ -72,6 +73,7 @@ protected:
     document::Document doc;
     const document::LabelPage& page = doc.page();
     test::RecordingUi ui;
+    test::TestSettings settings;
     platform::HintBinder hints;
     QWidget host;
     QWidget* frame = nullptr;
@@ -261,19 +263,19 @@ TEST(LabelPictureHandle, ShowsWithDataWhereTheLabelsFlagAllows) {
     document::Document labels;
     int source = 0, pasted = 0, cleared = 0;
     labels.editPage([&](document::LabelPage& page) {
-        source = *page.createLabel(0);
+        source = *page.createLabel();
         takeBarcodeInput(page.label(source), "K1");
         page.写入贴上记忆(source);
-        pasted = *page.createLabel(0);
+        pasted = *page.createLabel();
         ASSERT_TRUE(page.贴上条码格式(pasted, {}));
         ASSERT_TRUE(page.贴上条码格式(document::kPreviewLabel, {}));
-        cleared = *page.createLabel(0);
+        cleared = *page.createLabel();
         takeBarcodeInput(page.label(cleared), "K2");
         takeBarcodeInput(page.label(cleared), "");
     });
     struct Case { int index; bool shown; };
     for (const Case c : {Case{source, true}, Case{pasted, true}, Case{document::kPreviewLabel, false}, Case{cleared, false}}) {
-        LabelPicture picture(c.index, labels, engine::kDefaultResolution);
+        LabelPicture picture(c.index, labels, [] { return storage::kDefaultPrintResolution; });
         picture.绘制条码();
         EXPECT_EQ(picture.handle()->isVisibleTo(&picture), c.shown) << c.index;
     }

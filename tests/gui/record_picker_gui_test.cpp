@@ -44,7 +44,7 @@ class RecordPickerGui : public ::testing::Test {
 protected:
     void SetUp() override {
         host.resize(420, 520);
-        picture = new LabelPicture(0, doc, engine::kDefaultResolution, &host);
+        picture = new LabelPicture(0, doc, [] { return storage::kDefaultPrintResolution; }, &host);
         // As the main window does: label 0's picture follows the document.
         doc.subscribe([this](const document::ChangedLabels&) { picture->绘制条码(); });
         panel = new 条码输入区(doc, hints, &host);

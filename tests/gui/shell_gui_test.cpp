@@ -24,6 +24,7 @@
 #include "shell/main_window.h"
 #include "shell/notice_window.h"
 #include "shell/password.h"
+#include "storage/settings_service.h"
 #include "storage/settings_store.h"
 #include "support/recording_ui.h"
 #include "support/recording_output.h"
@@ -47,10 +48,15 @@ protected:
         }
         return *store_;
     }
-    void save(std::string_view key, std::string_view value) {
-        store().读取设定();
-        ASSERT_TRUE(store().写入设定(key, value));
+    // The settings the program runs with, loaded from the folder at the first use.
+    storage::SettingsService& settings() {
+        if (!settings_) {
+            store().读取设定();
+            settings_ = std::make_unique<storage::SettingsService>(store());
+        }
+        return *settings_;
     }
+    void save(std::string_view key, std::string_view value) { ASSERT_TRUE(settings().write(key, value)); }
     // Starts the window on the settings saved so far and lets the deferred start-up run.
     void startWindow() {
         window.setPrintDestination([this] {
@@ -58,7 +64,7 @@ protected:
             d.output = std::make_unique<RecordingOutput>(printed);
             return d;
         });
-        window.start(store(), ui);
+        window.start(settings(), ui);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         // The deferred start-up, 50 ms after the start, lays out the saved view.
@@ -90,6 +96,7 @@ protected:
     QTemporaryDir folder;
     test::RecordingUi ui;
     std::unique_ptr<storage::SettingsStore> store_;
+    std::unique_ptr<storage::SettingsService> settings_;
     RecordingSurface printed;
     主视窗 window;
 };
@@ -183,7 +190,7 @@ TEST_F(ShellGui, SavedProfessionalViewAndPlaceAreRestored) {
 TEST_F(ShellGui, LabelPrinterKindNarrowsLabelZero) {
     save("印表装置", "1");
     startWindow();
-    EXPECT_EQ(window.printerKind(), 1);
+    EXPECT_EQ(window.printerKind(), storage::PrinterKind::Label);
     EXPECT_EQ(window.label(0).width, 2700);
     EXPECT_EQ(window.labelPicture(0)->width() * 15, 2700);
 }
@@ -356,7 +363,7 @@ TEST_F(ShellGui, ClosingSavesTheWindowSizeHoweverTheCloseCame) {
     // Read back by the next start.
     storage::SettingsStore again(platform::toPath(folder.path()), ui);
     again.读取设定();
-    EXPECT_EQ(readStartupSettings(again.entries()).windowSize, (storage::MainWindowSize{0, 0, 4500, 1500, 6000, 7470}));
+    EXPECT_EQ(storage::SettingsService(again).mainWindowSize(), (storage::MainWindowSize{0, 0, 4500, 1500, 6000, 7470}));
 }
 
 TEST_F(ShellGui, ResizeGripWorksInTheProfessionalViewWithinTheMinimum) {
@@ -454,7 +461,7 @@ TEST_F(ShellGui, Screenshots) {
 
     save("使用密码", makeStoredPassword("x").value());
     主视窗 locked;
-    locked.start(store(), ui);
+    locked.start(settings(), ui);
     locked.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return locked.loginPanel()->isVisible(); }, 1000));
     QTest::keyClicks(locked.loginPanel()->passwordBox(), QStringLiteral("abc"));

@@ -16,22 +16,24 @@ TEST(BarcodeInput, DataTakesTheTextInCapitalsAndEmptyClearsIt) {
 }
 
 TEST(BarcodeInput, CheckHintsFollowTheStateAndThePrinterKind) {
-    struct Case { PanelCheck box; bool ticked; int printerKind; std::string_view hint; };
+    constexpr auto kPage = storage::PrinterKind::Page;
+    constexpr auto kLabel = storage::PrinterKind::Label;
+    struct Case { PanelCheck box; bool ticked; storage::PrinterKind printerKind; std::string_view hint; };
     const Case cases[] = {
-        {PanelCheck::识别字符, true, 0, "隐藏 条码识别字符"},
-        {PanelCheck::识别字符, false, 0, "使用 条码识别字符"},
-        {PanelCheck::字集中, true, 0, "集中排列 条码识别字符"},
-        {PanelCheck::字集中, false, 1, "平均排列 条码识别字符"},
-        {PanelCheck::符号粗, true, 0, "正常 识别字符"},
-        {PanelCheck::符号粗, false, 0, "加粗 识别字符"},
-        {PanelCheck::外框勾选, true, 0, "关闭 条码外框"},
-        {PanelCheck::外框勾选, true, 1, "关闭 条码外框"},
-        {PanelCheck::外框勾选, false, 1, "使用 条码外框"},
-        {PanelCheck::外框勾选, false, 0, "使用 条码外框、注意!使用外框有些印表机会降低清晰度"},
+        {PanelCheck::识别字符, true, kPage, "隐藏 条码识别字符"},
+        {PanelCheck::识别字符, false, kPage, "使用 条码识别字符"},
+        {PanelCheck::字集中, true, kPage, "集中排列 条码识别字符"},
+        {PanelCheck::字集中, false, kLabel, "平均排列 条码识别字符"},
+        {PanelCheck::符号粗, true, kPage, "正常 识别字符"},
+        {PanelCheck::符号粗, false, kPage, "加粗 识别字符"},
+        {PanelCheck::外框勾选, true, kPage, "关闭 条码外框"},
+        {PanelCheck::外框勾选, true, kLabel, "关闭 条码外框"},
+        {PanelCheck::外框勾选, false, kLabel, "使用 条码外框"},
+        {PanelCheck::外框勾选, false, kPage, "使用 条码外框、注意!使用外框有些印表机会降低清晰度"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(checkHint(c.box, c.ticked, c.printerKind), c.hint)
-            << static_cast<int>(c.box) << " " << c.ticked << " " << c.printerKind;
+            << static_cast<int>(c.box) << " " << c.ticked << " " << static_cast<int>(c.printerKind);
     }
 }
 

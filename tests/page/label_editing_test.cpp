@@ -89,7 +89,7 @@ TEST(LabelEditing, SizeStepsBySixtyAndCarriesTheOrigin) {
 class Guides : public ::testing::Test {
 protected:
     int add(int left, int top, int width, int height) {
-        const int i = *page.createLabel(0);
+        const int i = *page.createLabel();
         document::Label& l = page.label(i);
         l.left = left;
         l.top = top;

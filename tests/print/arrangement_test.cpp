@@ -19,7 +19,7 @@ void PrintTo(const Pos& p, std::ostream* os) { *os << "(" << p.left << ", " << p
 document::LabelPage pageOf(const std::vector<std::pair<int, int>>& sizes) {
     document::LabelPage page;
     for (const auto& [w, h] : sizes) {
-        document::Label& l = page.label(*page.createLabel(0));
+        document::Label& l = page.label(*page.createLabel());
         l.width = w;
         l.height = h;
         l.left = l.top = 5;

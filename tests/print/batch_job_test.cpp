@@ -8,6 +8,9 @@
 namespace kestrin::print {
 namespace {
 
+constexpr auto kPagePrinter = storage::PrinterKind::Page;
+constexpr auto kLabelPrinter = storage::PrinterKind::Label;
+
 TEST(ValueLines, OneValuePerLineInCapitals) {
     const ValueList list = readValueLines("abc\r\n12-3\n\n  \nlast");
     EXPECT_EQ(list.error, "");
@@ -35,7 +38,7 @@ struct Printed {
     std::vector<std::string> texts;
 };
 
-Printed print(const std::vector<std::string>& values, int copies, int printerKind, int start = 20) {
+Printed print(const std::vector<std::string>& values, int copies, storage::PrinterKind printerKind, int start = 20) {
     BatchSettings settings{*Fixed4::parse("7.2"), printerKind, {}};
     settings.start.startLeft = start;
     settings.start.startTop = start;
@@ -56,19 +59,19 @@ Printed print(const std::vector<std::string>& values, int copies, int printerKin
 }
 
 TEST(BatchPrint, ASingleLabelStandsWhereTheSimpleViewPrintsItOnce) {
-    EXPECT_EQ(print({}, 1, 0).places, (decltype(Printed::places){{300, 300}}));
-    EXPECT_EQ(print({}, 1, 1).places, (decltype(Printed::places){{0, 0}}));
+    EXPECT_EQ(print({}, 1, kPagePrinter).places, (decltype(Printed::places){{300, 300}}));
+    EXPECT_EQ(print({}, 1, kLabelPrinter).places, (decltype(Printed::places){{0, 0}}));
 }
 
 TEST(BatchPrint, ValuesFillRowsThenPagesLikeTheSimpleView) {
-    const Printed p = print({"A", "B", "C", "D", "E", "F", "G"}, 1, 0, 0);
+    const Printed p = print({"A", "B", "C", "D", "E", "F", "G"}, 1, kPagePrinter, 0);
     EXPECT_EQ(p.places, (decltype(Printed::places){{0, 0}, {3620, 0}, {7240, 0}, {0, 920}, {3620, 920}, {7240, 920}, {0, 1840}}));
     EXPECT_EQ(p.pages, 1);
     EXPECT_EQ(p.texts, (std::vector<std::string>{"A", "B", "C", "D", "E", "F", "G"}));
 }
 
 TEST(BatchPrint, CopiesOfEachLabelInTurnAndOnePagePerLabelOnALabelPrinter) {
-    const Printed p = print({"A", "B"}, 2, 1);
+    const Printed p = print({"A", "B"}, 2, kLabelPrinter);
     EXPECT_EQ(p.texts, (std::vector<std::string>{"A", "A", "B", "B"}));
     EXPECT_EQ(p.pages, 4);
     for (const auto& place : p.places) EXPECT_EQ(place, (std::pair<std::int64_t, std::int64_t>{0, 0}));
@@ -77,7 +80,7 @@ TEST(BatchPrint, CopiesOfEachLabelInTurnAndOnePagePerLabelOnALabelPrinter) {
 TEST(BatchPrint, ALongRunBreaksToANewPageAtTheFixedBounds) {
     // From (300, 300): three labels a row, rows 920 apart while the row after would still fit
     // within 16700: 16 rows, so the 49th label opens page two.
-    const Printed p = print(std::vector<std::string>(49, "1"), 1, 0);
+    const Printed p = print(std::vector<std::string>(49, "1"), 1, kPagePrinter);
     EXPECT_EQ(p.pages, 2);
     EXPECT_EQ(p.places.back(), (std::pair<std::int64_t, std::int64_t>{300, 300}));
 }

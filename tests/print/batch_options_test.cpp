@@ -7,7 +7,7 @@
 namespace kestrin::print {
 namespace {
 
-const BatchSettings kPagePrinter{*Fixed4::parse("7.2"), 0, {}};
+const BatchSettings kPagePrinter{*Fixed4::parse("7.2"), storage::PrinterKind::Page, {}};
 
 TEST(BatchOptions, DataMakesANewLabelInCapitals) {
     const auto p = parseBatchOptions({"--data", "abc-12", "--pdf", "out.pdf"});
@@ -23,7 +23,7 @@ TEST(BatchOptions, DataMakesANewLabelInCapitals) {
     EXPECT_FALSE(p.options->printerKind);
     EXPECT_EQ(p.options->copies, 1);
     // A label printer's new label is narrower.
-    EXPECT_EQ(labelForData(*p.options, {kPagePrinter.resolution, 1, {}}).width, document::kLabelPrinterLabelWidth);
+    EXPECT_EQ(labelForData(*p.options, {kPagePrinter.resolution, storage::PrinterKind::Label, {}}).width, document::kLabelPrinterLabelWidth);
 }
 
 TEST(BatchOptions, EveryOptionIsRead) {
@@ -41,7 +41,7 @@ TEST(BatchOptions, EveryOptionIsRead) {
     EXPECT_EQ(o.recordsKind, "");  // "--copies" is the next option, not a kind
     EXPECT_EQ(o.copies, 3);
     EXPECT_EQ(o.resolution->toString(), "7.0556");
-    EXPECT_EQ(o.printerKind, 1);
+    EXPECT_EQ(o.printerKind, storage::PrinterKind::Label);
     EXPECT_EQ(o.pngPath, "p.png");
     EXPECT_EQ(o.dpi, 300);
     document::Label l;

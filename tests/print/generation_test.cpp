@@ -35,7 +35,7 @@ struct GenerationFixture : ::testing::Test {
         page.写入贴上记忆(document::kSimpleLabel);
     }
     Generation request(int button, int quantity, PaperSize paper = {12000, 16700}) {
-        return {button, 600, 300, quantity, paper, 0};
+        return {button, 600, 300, quantity, paper, storage::PrinterKind::Page};
     }
 };
 

@@ -7,7 +7,9 @@
 namespace kestrin::print {
 namespace {
 
-const Fixed4 kRes = Fixed4::fromRaw(72000);
+const Fixed4 kRes = storage::kDefaultPrintResolution;
+constexpr auto kPagePrinter = storage::PrinterKind::Page;
+constexpr auto kLabelPrinter = storage::PrinterKind::Label;
 constexpr Rgb kMarker = rgb(1, 2, 3);  // the background that tells a printed label
 
 struct Pos {
@@ -87,6 +89,11 @@ TEST(PrintOneLabel, EmptyDataStillPrintsTheRest) {
     EXPECT_EQ(s.all<DrawText>().size(), 1u);
 }
 
+TEST(SimplePrint, StartValuesComeFromTheStoredArrangementTexts) {
+    EXPECT_EQ(arrangementValues(storage::PrintArrangementTexts{"4", "6", "30.7", "x"}), (ArrangementValues{4, 6, 31, 0}));
+    EXPECT_EQ(arrangementValues(std::nullopt), ArrangementValues{});
+}
+
 TEST(SimplePrint, PagePrinterFillsRowsAtTheFixedBounds) {
     document::Label label = markedLabel();
     RecordingSurface s;
@@ -115,7 +122,9 @@ TEST(SimplePrint, PagePrinterStartsANewPageBelowTheBound) {
 TEST(SimplePrint, QuantitiesAndPrinterKinds) {
     struct Case {
         const char* what;
-        int quantity, kind, copies;
+        int quantity;
+        storage::PrinterKind kind;
+        int copies;
         std::vector<std::vector<Pos>> pages;
     };
     const Case cases[] = {
@@ -138,7 +147,7 @@ TEST(SimplePrint, QuantitiesAndPrinterKinds) {
 struct ProfessionalFixture : ::testing::Test {
     document::LabelPage labels;
     void place(int index, int left, int top) {
-        while (!labels.exists(index)) labels.createLabel(0);
+        while (!labels.exists(index)) labels.createLabel();
         document::Label& l = labels.label(index);
         l.background = kMarker;
         l.left = left;

@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "shell/startup_settings.h"
-
 namespace kestrin::shell {
 namespace {
 
@@ -85,41 +83,6 @@ TEST(StoredPassword, AValueInNeitherFormStillAsksAndMatchesNothing) {
         EXPECT_FALSE(passwordMatches(stored, "x")) << stored;
         EXPECT_FALSE(passwordMatches(stored, stored)) << stored;
     }
-}
-
-TEST(StartupSettings, KeysAppliedInOrderWrongShapesIgnored) {
-    using storage::SettingsEntry;
-    const std::vector<SettingsEntry> entries{
-        {"主视窗大小", "1 2 0 0 12090 7470"},
-        {"主视窗大小", "0 0 10 10 6000"},  // five parts: ignored, the earlier one stays
-        {"列印排列", "4 6 30.7 x"},
-        {"标签A", "条码★种类★名称★自订★自订★自订★自订★自订★自订★自订★自订"},  // eleven: ignored
-        {"标签_数量", "5"},
-        {"使用密码", "h1$00$abc"},
-        {"更新设定", "1"},
-        {"印表装置", "1"},
-        {"列印解析度", "7.2"},
-        {"列印解析度", "0"},  // no printer has a pitch of nothing
-        {"列印解析度", "7.1995"},
-        {"其他", "9"},
-    };
-    const StartupSettings s = readStartupSettings(entries);
-    ASSERT_TRUE(s.windowSize);
-    EXPECT_EQ(*s.windowSize, (storage::MainWindowSize{1, 2, 0, 0, 12090, 7470}));
-    EXPECT_EQ(s.arrangement, (print::ArrangementValues{4, 6, 31, 0}));
-    EXPECT_EQ(s.arrangementTexts(), (storage::PrintArrangementTexts{"4", "6", "31", "0"}));
-    EXPECT_FALSE(s.captions);
-    EXPECT_EQ(s.fieldCount, 5);
-    EXPECT_EQ(s.password, "h1$00$abc");
-    EXPECT_EQ(s.updateCheck, 1);
-    EXPECT_EQ(s.printerKind, 1);
-    EXPECT_EQ(s.resolution, Fixed4::fromRaw(71995));
-
-    const StartupSettings empty = readStartupSettings({});
-    EXPECT_FALSE(empty.windowSize);
-    EXPECT_EQ(empty.arrangement, print::ArrangementValues{});
-    EXPECT_EQ(empty.resolution, Fixed4::fromRaw(72000));
-    EXPECT_EQ(empty.fieldCount, kDefaultFieldCount);
 }
 
 }  // namespace

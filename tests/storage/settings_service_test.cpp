@@ -9,8 +9,10 @@ namespace kestrin::storage {
 namespace {
 
 using test::RecordingUi;
+using testing::cp936;
 using testing::FailingFileSystem;
 using testing::TempFolder;
+using testing::writeBytes;
 
 struct Heard {
     std::vector<std::string> keys;
@@ -37,6 +39,43 @@ TEST(SettingsService, TypedValuesComeFromTheLastReadableEntry) {
     EXPECT_EQ(defaults.printerKind(), PrinterKind::Page);
     EXPECT_EQ(defaults.printResolution(), kDefaultPrintResolution);
     EXPECT_EQ(defaults.fieldCount(), kDefaultFieldCount);
+    EXPECT_FALSE(defaults.arrangement());
+    EXPECT_FALSE(defaults.mainWindowSize());
+}
+
+TEST(SettingsService, KeysReadInFileOrderWrongShapesIgnored) {
+    const std::vector<SettingsEntry> entries{
+        {"主视窗大小", "1 2 0 0 12090 7470"},
+        {"主视窗大小", "0 0 10 10 6000"},  // five parts: ignored, the earlier one stays
+        {"列印排列", "4 6 30.7 x"},
+        {"标签A", "条码★种类★名称★自订★自订★自订★自订★自订★自订★自订★自订"},  // eleven: ignored
+        {"标签_数量", "5"},
+        {"使用密码", "h1$00$abc"},
+        {"更新设定", "1"},
+        {"印表装置", "1"},
+        {"列印解析度", "7.2"},
+        {"列印解析度", "0"},  // no printer has a pitch of nothing
+        {"列印解析度", "7.1995"},
+        {"其他", "9"},
+    };
+    TempFolder folder;
+    std::string file;
+    for (const auto& [key, value] : entries) file += "\"" + key + "\",\"" + value + "\"\r\n";
+    writeBytes(settingsFilePath(folder.path()), cp936(file));
+    RecordingUi ui;
+    SettingsStore store(folder.path(), ui);
+    store.读取设定();
+    ASSERT_EQ(store.entries(), entries);
+
+    const SettingsService s(store);
+    EXPECT_EQ(s.mainWindowSize(), (MainWindowSize{1, 2, 0, 0, 12090, 7470}));
+    EXPECT_EQ(s.arrangement(), (PrintArrangementTexts{"4", "6", "30.7", "x"}));
+    EXPECT_FALSE(s.columnCaptions());
+    EXPECT_EQ(s.fieldCount(), 5);
+    EXPECT_EQ(s.storedPassword(), "h1$00$abc");
+    EXPECT_EQ(s.updateCheck(), 1);
+    EXPECT_EQ(s.printerKind(), PrinterKind::Label);
+    EXPECT_EQ(s.printResolution(), Fixed4::fromRaw(71995));
 }
 
 TEST(SettingsService, AChangeIsWrittenThroughThenAnnounced) {

@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const print::BatchOptions& o = *parsed.options;
-    const print::BatchSettings settings{o.resolution.value_or(engine::kDefaultResolution), o.printerKind.value_or(0), {}};
+    const print::BatchSettings settings{o.resolution.value_or(storage::kDefaultPrintResolution),
+                                        o.printerKind.value_or(storage::PrinterKind::Page), {}};
     document::Label label = print::labelForData(o, settings);
     Gray page;
     if (!readPgm(argv[1], page)) {
