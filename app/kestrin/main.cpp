@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     // The settings outlive the window: its parts leave the service's listeners as they close.
     std::unique_ptr<kestrin::storage::SettingsStore> store;
     std::unique_ptr<kestrin::storage::SettingsService> settings;
-    kestrin::shell::主视窗 window;
+    kestrin::shell::MainWindow window;
     kestrin::platform::QtUi ui(&window);
     store = std::make_unique<kestrin::storage::SettingsStore>(kestrin::platform::toPath(base), ui);
     store->读取设定();

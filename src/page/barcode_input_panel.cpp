@@ -259,9 +259,9 @@ bool 条码输入区::recordsFileExists() const {
     return dataFolder_ && storage::realFileSystem().exists(storage::barcodeRecordsFilePath(*dataFolder_));
 }
 
-void 条码输入区::attachPicker(条码载入窗& picker) {
+void 条码输入区::attachPicker(RecordPickerPanel& picker) {
     picker_ = &picker;
-    picker.setChosenHandler([this](const QString& barcode) {
+    connect(&picker, &RecordPickerPanel::chosen, this, [this](const QString& barcode) {
         if (!doc_.exists(tag_)) return;
         条码输入_->setText(barcode);
         条码输入_->setFocus(Qt::OtherFocusReason);

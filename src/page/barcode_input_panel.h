@@ -29,7 +29,7 @@ class SkinButton;
 
 namespace kestrin::page {
 
-class 条码载入窗;
+class RecordPickerPanel;
 // Declared here only by name: moc reads this header and cannot parse the Chinese enumerators.
 enum class PanelCheck;
 
@@ -86,7 +86,7 @@ public:
     bool recordsFileExists() const;
     // The picker the data box opens (at the panel's top-left corner); the barcode chosen in it
     // becomes the data box's text, so the label takes it.
-    void attachPicker(条码载入窗& picker);
+    void attachPicker(RecordPickerPanel& picker);
 
     BarcodeDataBox* dataBox() const { return 条码输入_; }
 
@@ -115,7 +115,7 @@ private:
     int tag_ = kNoLabel;
     std::function<storage::PrinterKind()> printerKind_ = [] { return storage::PrinterKind::Page; };
     std::optional<std::filesystem::path> dataFolder_;
-    条码载入窗* picker_ = nullptr;
+    RecordPickerPanel* picker_ = nullptr;
     std::string serialHint_;
 
     BarcodeDataBox* 条码输入_ = nullptr;

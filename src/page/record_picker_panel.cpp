@@ -48,7 +48,7 @@ void LeadingCodeBox::focusInEvent(QFocusEvent* event) {
     QTimer::singleShot(0, this, &QLineEdit::selectAll);
 }
 
-条码载入窗::条码载入窗(std::filesystem::path baseFolder, Ui& ui, QWidget* parent)
+RecordPickerPanel::RecordPickerPanel(std::filesystem::path baseFolder, Ui& ui, QWidget* parent)
     : QWidget(parent),
       baseFolder_(std::move(baseFolder)),
       ui_(ui),
@@ -62,17 +62,17 @@ void LeadingCodeBox::focusInEvent(QFocusEvent* event) {
     稍后执行_->setInterval(kLaterInterval);
     终点显示_->setObjectName(QStringLiteral("终点显示"));
     终点显示_->setInterval(kEndInterval);
-    connect(读条码档_, &QTimer::timeout, this, &条码载入窗::readRecords);
-    connect(稍后执行_, &QTimer::timeout, this, &条码载入窗::runLater);
-    connect(终点显示_, &QTimer::timeout, this, &条码载入窗::showEnd);
-    connect(&hints_, &platform::HintBinder::hint, this, &条码载入窗::showHint);
+    connect(读条码档_, &QTimer::timeout, this, &RecordPickerPanel::readRecords);
+    connect(稍后执行_, &QTimer::timeout, this, &RecordPickerPanel::runLater);
+    connect(终点显示_, &QTimer::timeout, this, &RecordPickerPanel::showEnd);
+    connect(&hints_, &platform::HintBinder::hint, this, &RecordPickerPanel::showHint);
     buildControls();
     setFixedWidth(kPanelWidth);
     showHeadings();
     hide();
 }
 
-void 条码载入窗::buildControls() {
+void RecordPickerPanel::buildControls() {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(12, 10, 12, 8);
     grid->setHorizontalSpacing(10);
@@ -94,10 +94,7 @@ void 条码载入窗::buildControls() {
     close->setObjectName(QStringLiteral("关闭窗0"));
     close->setFixedSize(kRowHeight, kRowHeight);
     hints_.bind(close, [] { return kPanelCloseHint; });
-    connect(close, &SkinButton::clicked, this, [this] {
-        hide();
-        if (closed_) closed_();
-    });
+    connect(close, &SkinButton::clicked, this, &QWidget::hide);
     heading->addWidget(close);
     grid->addLayout(heading, 0, 0, 1, 2);
 
@@ -106,7 +103,7 @@ void 条码载入窗::buildControls() {
     开头码_->setFixedSize(kListWidth, kRowHeight);
     skin::styleField(开头码_);
     hints_.bind(开头码_, [] { return kLeadingCodeHint; });
-    connect(开头码_, &QLineEdit::textEdited, this, &条码载入窗::leadingTyped);
+    connect(开头码_, &QLineEdit::textEdited, this, &RecordPickerPanel::leadingTyped);
     grid->addWidget(开头码_, 1, 0);
 
     筛选项0_ = new QListWidget(this);
@@ -122,7 +119,7 @@ void 条码载入窗::buildControls() {
     buildHintLines(grid, 3);
 }
 
-QWidget* 条码载入窗::buildChoiceRows() {
+QWidget* RecordPickerPanel::buildChoiceRows() {
     auto* rows = new QWidget(this);
     auto* grid = new QGridLayout(rows);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -146,7 +143,7 @@ QWidget* 条码载入窗::buildChoiceRows() {
     return rows;
 }
 
-ClickLabel* 条码载入窗::buildCaption(std::size_t k) {
+ClickLabel* RecordPickerPanel::buildCaption(std::size_t k) {
     auto* caption = new ClickLabel(this);
     caption->setObjectName(QStringLiteral("说明%1").arg(k));
     caption->setFont(skin::captionFont(13, true));
@@ -163,7 +160,7 @@ ClickLabel* 条码载入窗::buildCaption(std::size_t k) {
     return caption;
 }
 
-void 条码载入窗::buildHintLines(QGridLayout* grid, int row) {
+void RecordPickerPanel::buildHintLines(QGridLayout* grid, int row) {
     说明提示_ = new ClickLabel(this);
     说明提示_->setObjectName(QStringLiteral("说明提示"));
     说明提示2_ = new QLabel(this);
@@ -177,13 +174,13 @@ void 条码载入窗::buildHintLines(QGridLayout* grid, int row) {
     grid->addWidget(说明提示2_, row + 1, 0, 1, 2);
 }
 
-void 条码载入窗::setHeadings(const PickerHeadings& headings) {
+void RecordPickerPanel::setHeadings(const PickerHeadings& headings) {
     model_.setHeadings(headings);
     showHeadings();
     showLists();
 }
 
-void 条码载入窗::showHeadings() {
+void RecordPickerPanel::showHeadings() {
     const PickerHeadings& h = model_.headings();
     for (std::size_t k = 0; k < kPickerColumns; ++k) {
         说明_[k]->setText(q(h.captions[k]));
@@ -196,18 +193,18 @@ void 条码载入窗::showHeadings() {
     setFixedHeight(sizeHint().height());
 }
 
-bool 条码载入窗::recordsFileExists() const {
+bool RecordPickerPanel::recordsFileExists() const {
     return storage::realFileSystem().exists(storage::barcodeRecordsFilePath(baseFolder_));
 }
 
-void 条码载入窗::open(QPoint topLeft) {
+void RecordPickerPanel::open(QPoint topLeft) {
     读条码档_->start();
     move(topLeft);
     show();
     raise();
 }
 
-void 条码载入窗::readRecords() {
+void RecordPickerPanel::readRecords() {
     // Off before reading: a damaged file's messages must not let the next tick read it again.
     读条码档_->stop();
     storage::BarcodeRecordsFile file(baseFolder_, ui_);
@@ -231,11 +228,11 @@ void 条码载入窗::readRecords() {
     showLists();
 }
 
-void 条码载入窗::leadingTyped(const QString& text) {
+void RecordPickerPanel::leadingTyped(const QString& text) {
     if (!text.isEmpty()) 稍后执行_->start();
 }
 
-void 条码载入窗::runLater() {
+void RecordPickerPanel::runLater() {
     if (model_.filterByLeading(开头码_->text().toStdString())) {
         稍后执行_->stop();
         listsRebuilt();
@@ -244,30 +241,30 @@ void 条码载入窗::runLater() {
     }
 }
 
-void 条码载入窗::choiceMade(std::size_t k, int index) {
+void RecordPickerPanel::choiceMade(std::size_t k, int index) {
     if (index < 0) return;
     const std::string value = 记录选项_[k]->itemText(index).toStdString();
     if (model_.filterByValue(k, value)) listsRebuilt();
     else showLists();
 }
 
-void 条码载入窗::写入选择清单() {
+void RecordPickerPanel::写入选择清单() {
     model_.写入选择清单();
     listsRebuilt();
 }
 
-void 条码载入窗::listsRebuilt() {
+void RecordPickerPanel::listsRebuilt() {
     showLists();
     终点显示_->start();
 }
 
-void 条码载入窗::showEnd() {
+void RecordPickerPanel::showEnd() {
     终点显示_->stop();
     model_.终点显示();
     showLists();
 }
 
-void 条码载入窗::showLists() {
+void RecordPickerPanel::showLists() {
     筛选项0_->clear();
     筛选项0_->addItems(qList(model_.column(0)));
     for (std::size_t k = 1; k < kPickerColumns; ++k) {
@@ -283,23 +280,23 @@ void 条码载入窗::showLists() {
     }
 }
 
-void 条码载入窗::choose(const QString& barcode) {
+void RecordPickerPanel::choose(const QString& barcode) {
     const QString picked = q(pickedBarcode(barcode.toStdString()));
     hide();
-    if (chosen_) chosen_(picked);
+    emit chosen(picked);
 }
 
-void 条码载入窗::showHint(const QString& text) {
+void RecordPickerPanel::showHint(const QString& text) {
     说明提示_->setText(text);
-    if (hintEcho_) hintEcho_(text);
+    emit hintShown(text);
 }
 
-void 条码载入窗::paintEvent(QPaintEvent*) {
+void RecordPickerPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     skin::paintPanel(p, rect());
 }
 
-void 条码载入窗::hideEvent(QHideEvent* event) {
+void RecordPickerPanel::hideEvent(QHideEvent* event) {
     // Nobody sees the lists of a hidden picker; opening it again reloads them.
     读条码档_->stop();
     稍后执行_->stop();

@@ -49,15 +49,16 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 };
 
-// No Q_OBJECT: moc cannot read a non-ASCII class name; callbacks stand in for signals.
-class 条码载入窗 : public QWidget {
+// The barcode record picker 条码载入窗 (its object name).
+class RecordPickerPanel : public QWidget {
+    Q_OBJECT
 public:
     static constexpr int kReadInterval = 200;    // 读条码档
     static constexpr int kLaterInterval = 1000;  // 稍后执行
     static constexpr int kEndInterval = 200;     // 终点显示
 
     // baseFolder holds 记录资料; ui reports a damaged records file and its repair.
-    条码载入窗(std::filesystem::path baseFolder, Ui& ui, QWidget* parent = nullptr);
+    RecordPickerPanel(std::filesystem::path baseFolder, Ui& ui, QWidget* parent = nullptr);
 
     // Captions 1 to 6 and the visible rows (settings "标签A" and "标签_数量", see
     // pickerHeadings). Hidden rows hide their caption, second caption and choice list.
@@ -70,14 +71,13 @@ public:
     // The filtered set becomes the current set; lists rebuilt; `终点显示` started.
     void 写入选择清单();
 
-    // Called with the chosen barcode (only characters the data box accepts) before closing.
-    void setChosenHandler(std::function<void(const QString&)> chosen) { chosen_ = std::move(chosen); }
-    // Called with every hint shown on the picker's hint line, for a window that echoes it.
-    void setHintHandler(std::function<void(const QString&)> hint) { hintEcho_ = std::move(hint); }
-    // Called when the close button hides the picker (the main window re-stacks its panels).
-    void setClosedHandler(std::function<void()> closed) { closed_ = std::move(closed); }
-
     const RecordPicker& model() const { return model_; }
+
+signals:
+    // The chosen barcode (only characters the data box accepts), before the picker closes.
+    void chosen(const QString& barcode);
+    // Every hint shown on the picker's hint line, for a window that echoes it.
+    void hintShown(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -104,9 +104,6 @@ private:
     Ui& ui_;
     RecordPicker model_;
     platform::HintBinder hints_;
-    std::function<void(const QString&)> chosen_;
-    std::function<void(const QString&)> hintEcho_;
-    std::function<void()> closed_;
 
     QTimer* 读条码档_;
     QTimer* 稍后执行_;

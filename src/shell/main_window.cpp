@@ -80,7 +80,7 @@ WindowSize screenInTwips(const QWidget& w) {
 
 }  // namespace
 
-主视窗::主视窗(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent), ownUi_(std::make_unique<platform::QtUi>(this)), ui_(ownUi_.get()) {
     setObjectName(QStringLiteral("主视窗"));
     setWindowTitle(QStringLiteral("Kestrin Vorlana"));
@@ -94,7 +94,7 @@ WindowSize screenInTwips(const QWidget& w) {
     条码输入区_->setPrinterKindSource([this] { return printerKind(); });
     setPanel(PanelSlot::条码输入区, 条码输入区_);
     auto* quantity = new print::QuantityPanel(hints_, this);
-    connect(quantity, &print::QuantityPanel::printRequested, this, &主视窗::确定列印);
+    connect(quantity, &print::QuantityPanel::printRequested, this, &MainWindow::确定列印);
     replaceQuantityPanel(quantity, [quantity] { return quantity->quantity(); });
 
     说明提示_ = new QLabel(this);
@@ -106,12 +106,12 @@ WindowSize screenInTwips(const QWidget& w) {
         line->setFont(skin::captionFont(12));
         line->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    connect(&hints_, &platform::HintBinder::hint, this, &主视窗::showHint);
+    connect(&hints_, &platform::HintBinder::hint, this, &MainWindow::showHint);
 
     buildTitleStrip();
     buildToolbar();
     登入密码窗_ = new LoginPanel(this);
-    connect(登入密码窗_, &LoginPanel::opened, this, &主视窗::loginOpened);
+    connect(登入密码窗_, &LoginPanel::opened, this, &MainWindow::loginOpened);
     buildTimers();
 
     // F1 prints the current view, but only while one of this program's windows is active: a
@@ -119,7 +119,7 @@ WindowSize screenInTwips(const QWidget& w) {
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::ApplicationShortcut);
     f1->setAutoRepeat(false);
-    connect(f1, &QShortcut::activated, this, &主视窗::printCurrentView);
+    connect(f1, &QShortcut::activated, this, &MainWindow::printCurrentView);
     buildUndoKeys();
     docSubscription_ = doc_.subscribe([this](const document::ChangedLabels& changed) {
         if (std::find(changed.begin(), changed.end(), document::kSimpleLabel) != changed.end()) redrawLabelZero();
@@ -131,14 +131,14 @@ WindowSize screenInTwips(const QWidget& w) {
     openBarcodeInput(document::kSimpleLabel);
 }
 
-主视窗::~主视窗() {
+MainWindow::~MainWindow() {
     if (settings_) settings_->unsubscribe(settingsListener_);
     doc_.unsubscribe(docSubscription_);
     // The panels and the paper listen to the document: they go before it does.
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
-void 主视窗::buildUndoKeys() {
+void MainWindow::buildUndoKeys() {
     const auto key = [this](QKeySequence sequence, void (document::Document::*act)()) {
         auto* shortcut = new QShortcut(sequence, this);
         connect(shortcut, &QShortcut::activated, this, [this, act] {
@@ -151,12 +151,12 @@ void 主视窗::buildUndoKeys() {
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &document::Document::redo);
 }
 
-void 主视窗::redrawLabelZero() {
+void MainWindow::redrawLabelZero() {
     条码签0_->绘制条码();
     if (view_ == View::Simple) 列印范围_->resize(条码签0_->size());
 }
 
-void 主视窗::buildPaperFrame() {
+void MainWindow::buildPaperFrame() {
     新增载入窗_ = new PaperFrame(this);
     列印范围_ = new QWidget(新增载入窗_);
     列印范围_->setObjectName(QStringLiteral("列印范围"));
@@ -164,7 +164,7 @@ void 主视窗::buildPaperFrame() {
     列印范围_->setAutoFillBackground(true);
     列印范围_->setMouseTracking(true);
     条码签0_ = new page::LabelPicture(document::kSimpleLabel, doc_, [this] { return resolution(); }, 列印范围_);
-    connect(条码签0_, &page::LabelPicture::clicked, this, &主视窗::openBarcodeInput);
+    connect(条码签0_, &page::LabelPicture::clicked, this, &MainWindow::openBarcodeInput);
     hints_.bind(条码签0_->handle(), [] { return page::kHandleHint; });
 
     verticalBar_ = new QScrollBar(Qt::Vertical, 新增载入窗_);
@@ -175,14 +175,14 @@ void 主视窗::buildPaperFrame() {
         bar->setAccessibleName(bar->objectName());
         bar->setMaximum(0);
         bar->hide();
-        connect(bar, &QScrollBar::valueChanged, this, &主视窗::scrollPaper);
+        connect(bar, &QScrollBar::valueChanged, this, &MainWindow::scrollPaper);
     }
 }
 
-void 主视窗::buildTitleStrip() {
+void MainWindow::buildTitleStrip() {
     版本按钮_ = new SkinButton(SkinButton::Kind::Title, QString(), this);
     版本按钮_->setObjectName(QStringLiteral("版本按钮"));
-    connect(版本按钮_, &SkinButton::clicked, this, &主视窗::switchView);
+    connect(版本按钮_, &SkinButton::clicked, this, &MainWindow::switchView);
 
     关离功能_ = new QWidget(this);
     关离功能_->setObjectName(QStringLiteral("关离功能"));
@@ -205,7 +205,7 @@ void 主视窗::buildTitleStrip() {
     connect(关闭功能_, &SkinButton::clicked, this, &QWidget::close);
 }
 
-void 主视窗::buildToolbar() {
+void MainWindow::buildToolbar() {
     for (std::size_t i = 0; i < std::size(kToolbarNames); ++i) {
         auto* b = new SkinButton(SkinButton::Kind::Title, platform::toQString(kToolbarCaptions[i]), this);
         b->setObjectName(platform::toQString(kToolbarNames[i]));
@@ -216,17 +216,17 @@ void 主视窗::buildToolbar() {
     hints_.bind(toolbarButton(ToolbarButton::确定列印_V), [] { return std::string_view("确定列印条码"); });
     connect(toolbarButton(ToolbarButton::确定列印_V), &SkinButton::clicked, this, [this] {
         关闭功能窗();
-        if (professionalPrint_) professionalPrint_();
+        emit professionalPrintRequested();
     });
 }
 
-void 主视窗::buildTimers() {
+void MainWindow::buildTimers() {
     // Children, so that whoever drives the window (the tests) can see what is still to come.
     for (QTimer* timer : {&排列视窗位置_, &视窗展开_, &视窗缩关_, &视窗放大_}) timer->setParent(this);
     排列视窗位置_.setObjectName(QStringLiteral("排列视窗位置"));
     排列视窗位置_.setInterval(50);
     排列视窗位置_.setSingleShot(true);
-    connect(&排列视窗位置_, &QTimer::timeout, this, &主视窗::排列视窗位置);
+    connect(&排列视窗位置_, &QTimer::timeout, this, &MainWindow::排列视窗位置);
     视窗展开_.setObjectName(QStringLiteral("视窗展开"));
     视窗展开_.setInterval(15);
     connect(&视窗展开_, &QTimer::timeout, this, [this] { animate(true); });
@@ -235,12 +235,12 @@ void 主视窗::buildTimers() {
     connect(&视窗缩关_, &QTimer::timeout, this, [this] { animate(false); });
     视窗放大_.setObjectName(QStringLiteral("视窗放大"));
     视窗放大_.setInterval(200);
-    connect(&视窗放大_, &QTimer::timeout, this, &主视窗::视窗放大);
+    connect(&视窗放大_, &QTimer::timeout, this, &MainWindow::视窗放大);
 }
 
 // --- Start-up ---
 
-void 主视窗::start(storage::SettingsService& settings, Ui& ui) {
+void MainWindow::start(storage::SettingsService& settings, Ui& ui) {
     if (settings_) settings_->unsubscribe(settingsListener_);
     settings_ = &settings;
     settingsListener_ = settings.subscribe([this](std::string_view key) { settingChanged(key); });
@@ -249,25 +249,25 @@ void 主视窗::start(storage::SettingsService& settings, Ui& ui) {
     排列视窗位置_.start();
 }
 
-Fixed4 主视窗::resolution() const {
+Fixed4 MainWindow::resolution() const {
     return settings_ ? settings_->printResolution() : storage::kDefaultPrintResolution;
 }
 
-storage::PrinterKind 主视窗::printerKind() const {
+storage::PrinterKind MainWindow::printerKind() const {
     return settings_ ? settings_->printerKind() : storage::PrinterKind::Page;
 }
 
-print::ArrangementValues 主视窗::arrangement() const {
+print::ArrangementValues MainWindow::arrangement() const {
     return print::arrangementValues(settings_ ? settings_->arrangement() : std::nullopt);
 }
 
-std::string 主视窗::storedPassword() const { return settings_ ? settings_->storedPassword() : std::string(); }
+std::string MainWindow::storedPassword() const { return settings_ ? settings_->storedPassword() : std::string(); }
 
-void 主视窗::settingChanged(std::string_view key) {
+void MainWindow::settingChanged(std::string_view key) {
     if (key == storage::keys::列印解析度) 条码签0_->绘制条码();
 }
 
-void 主视窗::applySettings() {
+void MainWindow::applySettings() {
     if (const auto& saved = settings_->mainWindowSize()) {
         const SavedPlacement placed = placementFromSaved(*saved, screenInTwips(*this));
         if (placed.view) chosenView_ = *placed.view;
@@ -287,7 +287,7 @@ void 主视窗::applySettings() {
     条码签0_->绘制条码();
 }
 
-void 主视窗::排列视窗位置() {
+void MainWindow::排列视窗位置() {
     if (savedViewKnown_ && chosenView_ == View::Simple) {
         setSizeInTwips({kSimpleViewWidth, kSimpleViewHeight});
         版本切换(View::Simple);
@@ -302,7 +302,7 @@ void 主视窗::排列视窗位置() {
     // 更新设定 is read by the settings for the update check of a later release.
 }
 
-void 主视窗::视窗放大() {
+void MainWindow::视窗放大() {
     if (!isVisible()) return;
     视窗底图排列();
     纸张调整();
@@ -311,7 +311,7 @@ void 主视窗::视窗放大() {
 
 // --- Views ---
 
-void 主视窗::版本切换(View view) {
+void MainWindow::版本切换(View view) {
     view_ = view;
     // The button offers the other view.
     版本按钮_->setText(platform::toQString(viewName(view == View::Simple ? View::Professional : View::Simple)));
@@ -350,7 +350,7 @@ void 主视窗::版本切换(View view) {
     视窗底图排列();
 }
 
-void 主视窗::switchView() {
+void MainWindow::switchView() {
     chosenView_ = chosenView_ == View::Simple ? View::Professional : View::Simple;
     setWindowState(Qt::WindowNoState);
     关闭功能窗();
@@ -362,7 +362,7 @@ void 主视窗::switchView() {
     else 视窗缩关_.start();
 }
 
-void 主视窗::animate(bool expand) {
+void MainWindow::animate(bool expand) {
     const AnimationTick tick = expand ? expandTick(animated_) : shrinkTick(animated_);
     animated_ = tick.size;
     setSizeInTwips(tick.size);
@@ -378,7 +378,7 @@ void 主视窗::animate(bool expand) {
     }
 }
 
-void 主视窗::视窗底图排列() {
+void MainWindow::视窗底图排列() {
     const int w = width();
     const int h = height();
     const int frameTop = skin::kTitleHeight + 1;
@@ -407,7 +407,7 @@ void 主视窗::视窗底图排列() {
 
 // --- Panels ---
 
-void 主视窗::setPanel(PanelSlot slot, QWidget* panelWidget) {
+void MainWindow::setPanel(PanelSlot slot, QWidget* panelWidget) {
     panels_[slot] = panelWidget;
     const int index = static_cast<int>(slot);
     if (index >= static_cast<int>(PanelSlot::列印数量窗)) return;
@@ -418,19 +418,19 @@ void 主视窗::setPanel(PanelSlot slot, QWidget* panelWidget) {
     }
 }
 
-QWidget* 主视窗::panel(PanelSlot slot) const {
+QWidget* MainWindow::panel(PanelSlot slot) const {
     const auto found = panels_.find(slot);
     return found == panels_.end() ? nullptr : found->second;
 }
 
-void 主视窗::replaceQuantityPanel(QWidget* panelWidget, std::function<int()> quantity) {
+void MainWindow::replaceQuantityPanel(QWidget* panelWidget, std::function<int()> quantity) {
     if (QWidget* old = panel(PanelSlot::列印数量窗); old && old != panelWidget) old->hide();
     setPanel(PanelSlot::列印数量窗, panelWidget);
     quantity_ = std::move(quantity);
     if (view_ == View::Simple) 功能窗排列();
 }
 
-void 主视窗::功能窗排列() {
+void MainWindow::功能窗排列() {
     const int paperBottom = toTwips(新增载入窗_->y() + 列印范围_->y() + 列印范围_->height());
     std::vector<std::optional<int>> heights;
     for (const PanelSlot slot : kStackOrder) {
@@ -451,13 +451,13 @@ void 主视窗::功能窗排列() {
     }
 }
 
-void 主视窗::关闭功能窗() {
+void MainWindow::关闭功能窗() {
     for (const auto& [slot, p] : panels_) {
         if (p) p->hide();
     }
 }
 
-void 主视窗::关闭窗(int index) {
+void MainWindow::关闭窗(int index) {
     if (view_ == View::Professional) {
         关闭功能窗();
         return;
@@ -466,13 +466,13 @@ void 主视窗::关闭窗(int index) {
     功能窗排列();
 }
 
-void 主视窗::hidePanels(std::initializer_list<PanelSlot> which) {
+void MainWindow::hidePanels(std::initializer_list<PanelSlot> which) {
     for (const PanelSlot slot : which) {
         if (QWidget* p = panel(slot)) p->hide();
     }
 }
 
-void 主视窗::openBarcodeInputFor(page::LabelPicture& picture) {
+void MainWindow::openBarcodeInputFor(page::LabelPicture& picture) {
     条码输入区_->open(picture.index());
     const QRect label(picture.mapTo(this, QPoint(0, 0)), picture.size());
     const PanelCorner corner =
@@ -481,14 +481,14 @@ void 主视窗::openBarcodeInputFor(page::LabelPicture& picture) {
     条码输入区_->move(toPixels(corner.left), toPixels(corner.top));
 }
 
-void 主视窗::openBarcodeInput(int labelIndex) {
+void MainWindow::openBarcodeInput(int labelIndex) {
     条码输入区_->open(labelIndex);
     if (view_ == View::Simple) 功能窗排列();
 }
 
 // --- Paper ---
 
-void 主视窗::setProfessionalPaper(QWidget* paper) {
+void MainWindow::setProfessionalPaper(QWidget* paper) {
     professionalPaper_ = paper;
     paper->setParent(新增载入窗_);
     paper->setProperty("paper", true);
@@ -498,23 +498,23 @@ void 主视窗::setProfessionalPaper(QWidget* paper) {
     horizontalBar_->raise();
 }
 
-void 主视窗::纸张调整() {
+void MainWindow::纸张调整() {
     if (view_ != View::Professional && chosenView_ != View::Professional) return;
-    if (paperAdjust_) paperAdjust_();
-    else placePaper();
+    placePaper();
     卷轴使用分析();
     // Placing the paper again must not leave it somewhere other than where its bars say.
     keepScrolledPlace();
 }
 
-void 主视窗::placePaper() {
+void MainWindow::placePaper() {
     QWidget* paper = professionalPaper_ ? professionalPaper_ : 列印范围_;
     const WindowSize area{新增载入窗_->width() * platform::kTwipsPerPixel, 新增载入窗_->height() * platform::kTwipsPerPixel};
     const print::PaperPlacement placed = print::纸张调整(0, print::Direction::Upright, area.width, area.height);
     paper->setGeometry(twipsRect(placed.left, placed.top, placed.width, placed.height));
+    emit paperPlaced(area.width, area.height);
 }
 
-void 主视窗::卷轴使用分析() {
+void MainWindow::卷轴使用分析() {
     QWidget* paper = professionalPaper_ ? professionalPaper_ : 列印范围_;
     const WindowSize paperSize{paper->width() * platform::kTwipsPerPixel, paper->height() * platform::kTwipsPerPixel};
     const WindowSize frame{新增载入窗_->width() * platform::kTwipsPerPixel, 新增载入窗_->height() * platform::kTwipsPerPixel};
@@ -529,13 +529,13 @@ void 主视窗::卷轴使用分析() {
     apply(horizontalBar_, bars.horizontal);
 }
 
-void 主视窗::hidePanelsOverPaper() {
+void MainWindow::hidePanelsOverPaper() {
     for (const PanelSlot slot : {PanelSlot::条码储存窗, PanelSlot::条码输入区, PanelSlot::标签修改区, PanelSlot::条码读取窗}) {
         if (QWidget* p = panel(slot)) p->hide();
     }
 }
 
-void 主视窗::scrollPaper() {
+void MainWindow::scrollPaper() {
     hidePanelsOverPaper();
     QWidget* paper = professionalPaper_ ? professionalPaper_ : 列印范围_;
     QRect g = paper->geometry();
@@ -545,7 +545,7 @@ void 主视窗::scrollPaper() {
     新增载入窗_->update();
 }
 
-void 主视窗::keepScrolledPlace() {
+void MainWindow::keepScrolledPlace() {
     QWidget* paper = professionalPaper_ ? professionalPaper_ : 列印范围_;
     QRect g = paper->geometry();
     if (verticalBar_->isVisible() && verticalBar_->value() > 0) {
@@ -559,7 +559,7 @@ void 主视窗::keepScrolledPlace() {
 
 // --- Printing ---
 
-void 主视窗::确定列印() {
+void MainWindow::确定列印() {
     const int quantity = quantity_ ? quantity_() : 0;
     // Nothing to print: no document, and no fallback PDF to tell the user about.
     if (quantity >= 1) {
@@ -577,18 +577,18 @@ void 主视窗::确定列印() {
     功能窗排列();
 }
 
-void 主视窗::printCurrentView() {
+void MainWindow::printCurrentView() {
     if (登入密码窗_->isVisible()) return;
     if (chosenView_ == View::Simple) 确定列印();
-    else if (professionalPrint_) {
+    else {
         关闭功能窗();
-        professionalPrint_();
+        emit professionalPrintRequested();
     }
 }
 
 // --- Login ---
 
-void 主视窗::openLogin() {
+void MainWindow::openLogin() {
     const std::string password = storedPassword();
     if (!isPasswordSet(password)) return;
     setWindowState(Qt::WindowNoState);
@@ -602,7 +602,7 @@ void 主视窗::openLogin() {
 // The panel covers the rest of the window, but covering keeps out neither the keyboard (Tab to
 // a covered button, then Space) nor a window manager that maximises or resizes the window and
 // so uncovers it. Everything else is disabled and the window's size is held.
-void 主视窗::shutAwayBehindLogin() {
+void MainWindow::shutAwayBehindLogin() {
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         // One disabled for reasons of its own stays so afterwards.
         if (child == 登入密码窗_ || !child->isEnabled()) continue;
@@ -614,7 +614,7 @@ void 主视窗::shutAwayBehindLogin() {
     setFixedSize(size());
 }
 
-void 主视窗::bringBackFromLogin() {
+void MainWindow::bringBackFromLogin() {
     for (const QPointer<QWidget>& child : shutAway_) {
         if (child) child->setEnabled(true);
     }
@@ -623,7 +623,7 @@ void 主视窗::bringBackFromLogin() {
     setMaximumSize(maximumBeforeLogin_);
 }
 
-void 主视窗::loginOpened() {
+void MainWindow::loginOpened() {
     bringBackFromLogin();
     关离功能_->show();
     resize(sizeBeforeLogin_);
@@ -634,19 +634,19 @@ void 主视窗::loginOpened() {
 
 // --- Window geometry ---
 
-page::LabelPicture* 主视窗::labelPicture(int index) const { return index == document::kSimpleLabel ? 条码签0_ : nullptr; }
+page::LabelPicture* MainWindow::labelPicture(int index) const { return index == document::kSimpleLabel ? 条码签0_ : nullptr; }
 
-platform::SkinButton* 主视窗::toolbarButton(ToolbarButton which) const {
+platform::SkinButton* MainWindow::toolbarButton(ToolbarButton which) const {
     return toolbar_[static_cast<std::size_t>(which)];
 }
 
-WindowSize 主视窗::sizeInTwips() const {
+WindowSize MainWindow::sizeInTwips() const {
     return {width() * platform::kTwipsPerPixel, height() * platform::kTwipsPerPixel};
 }
 
-void 主视窗::setSizeInTwips(WindowSize size) { resize(toPixels(size.width), toPixels(size.height)); }
+void MainWindow::setSizeInTwips(WindowSize size) { resize(toPixels(size.width), toPixels(size.height)); }
 
-storage::MainWindowSize 主视窗::savedWindowSize() const {
+storage::MainWindowSize MainWindow::savedWindowSize() const {
     storage::MainWindowSize saved;
     saved.viewMode = viewNumber(chosenView_);
     saved.windowState = isMaximized() ? kMaximisedState : isMinimized() ? 1 : 0;
@@ -664,14 +664,14 @@ storage::MainWindowSize 主视窗::savedWindowSize() const {
     return saved;
 }
 
-void 主视窗::saveWindowSize() {
+void MainWindow::saveWindowSize() {
     if (settings_) settings_->setMainWindowSize(savedWindowSize());
 }
 
-void 主视窗::showHint(const QString& text) { 说明提示_->setText(text); }
-void 主视窗::showSecondHint(const QString& text) { 说明提示2_->setText(text); }
+void MainWindow::showHint(const QString& text) { 说明提示_->setText(text); }
+void MainWindow::showSecondHint(const QString& text) { 说明提示2_->setText(text); }
 
-void 主视窗::paintEvent(QPaintEvent*) {
+void MainWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     skin::paintWindow(p, rect(), windowTitle());
     if (view_ != View::Professional) return;
@@ -685,18 +685,18 @@ void 主视窗::paintEvent(QPaintEvent*) {
                                     toPixels(kResizeGrip), toPixels(kResizeGrip)));
 }
 
-void 主视窗::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     视窗底图排列();
 }
 
-void 主视窗::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // The close button and a close asked for by the system (window manager, log-out) save alike.
     saveWindowSize();
     event->accept();
 }
 
-void 主视窗::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     // A maximise (or full screen) asked for by the window manager would uncover the window
     // around the login panel: refused while the panel is shown.
@@ -705,7 +705,7 @@ void 主视窗::changeEvent(QEvent* event) {
     if (windowState() & kUncovering) setWindowState(windowState() & ~kUncovering);
 }
 
-void 主视窗::placeToolbar(int x, int y) {
+void MainWindow::placeToolbar(int x, int y) {
     const auto over = toolbarButtonAt(x, y);
     for (std::size_t i = 0; i < toolbar_.size(); ++i) {
         const bool up = view_ == View::Professional && over && static_cast<std::size_t>(*over) == i;
@@ -713,7 +713,7 @@ void 主视窗::placeToolbar(int x, int y) {
     }
 }
 
-void 主视窗::mousePressEvent(QMouseEvent* event) {
+void MainWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     if (view_ == View::Professional) 关闭功能窗();
     dragStart_ = event->globalPosition().toPoint() - pos();
@@ -721,11 +721,11 @@ void 主视窗::mousePressEvent(QMouseEvent* event) {
     dragging_ = true;
 }
 
-void 主视窗::mouseMoveEvent(QMouseEvent* event) {
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     pointerOnBackground(event->position().toPoint(), event->globalPosition().toPoint(), event->buttons());
 }
 
-void 主视窗::pointerOnBackground(QPoint at, QPoint global, Qt::MouseButtons buttons) {
+void MainWindow::pointerOnBackground(QPoint at, QPoint global, Qt::MouseButtons buttons) {
     const int x = toTwips(at.x());
     const int y = toTwips(at.y());
     if (buttons == Qt::NoButton) {
@@ -760,7 +760,7 @@ void 主视窗::pointerOnBackground(QPoint at, QPoint global, Qt::MouseButtons b
     }
 }
 
-void 主视窗::mouseReleaseEvent(QMouseEvent*) {
+void MainWindow::mouseReleaseEvent(QMouseEvent*) {
     if (view_ == View::Professional) 纸张调整();
     sizing_ = false;
     unsetCursor();

@@ -49,6 +49,7 @@ class LoginPanel;
 
 // The floating panels of the main window. Those with a number are closed by their own close
 // button 关闭窗(number); 关闭功能窗 hides them all.
+#ifndef Q_MOC_RUN  // moc cannot parse Chinese enumerators; it needs none of these
 enum class PanelSlot {
     条码载入窗 = 0,
     条码输入区 = 1,
@@ -61,13 +62,14 @@ enum class PanelSlot {
     纸张设定窗,
     色彩选项,
 };
+#endif
 
-// No Q_OBJECT: moc cannot read a non-ASCII class name, and this class needs no signals of its
-// own (its connections are to functions and lambdas).
-class 主视窗 : public QWidget {
+// The main window 主视窗 (its object name).
+class MainWindow : public QWidget {
+    Q_OBJECT
 public:
-    explicit 主视窗(QWidget* parent = nullptr);
-    ~主视窗() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Takes its settings from the service, follows their changes from then on and starts the
     // deferred start-up. Until started the window runs with the settings' defaults. The service
@@ -94,8 +96,6 @@ public:
     // --- Slots for the parts of other subsystems (wired in shell/wired_window.h) ---
     // The widget shown as the paper in the professional view, placed inside 新增载入窗.
     void setProfessionalPaper(QWidget* paper);
-    // Replaces the built-in placing of the professional paper (A4 upright, 纸张调整 rules).
-    void setPaperAdjust(std::function<void()> adjust) { paperAdjust_ = std::move(adjust); }
     // A floating panel: stacked by 功能窗排列 (simple view), hidden by 关闭功能窗, and, when it
     // has a child button named 关闭窗<number>, closed through 关闭窗.
     void setPanel(PanelSlot slot, QWidget* panel);
@@ -104,8 +104,6 @@ public:
     void replaceQuantityPanel(QWidget* panel, std::function<int()> quantity);
     // How to read 列印份数, which the simple view's print obeys as the professional one does.
     void setCopies(std::function<int()> copies) { copies_ = std::move(copies); }
-    // What 确定列印_V and F1 in the professional view do.
-    void setProfessionalPrint(std::function<void()> print) { professionalPrint_ = std::move(print); }
     // Where prints go; by default the default printer or a PDF the user is told about.
     void setPrintDestination(std::function<platform::PrintDestination()> open) { openDestination_ = std::move(open); }
     void setUi(Ui& ui) { ui_ = &ui; }
@@ -147,6 +145,13 @@ public:
     storage::MainWindowSize savedWindowSize() const;
     // Saves 主视窗大小 (done by every close).
     void saveWindowSize();
+
+signals:
+    // 确定列印_V or F1 in the professional view: the page is to be printed.
+    void professionalPrintRequested();
+    // 纸张调整 placed the professional paper as an upright A4 in the paper frame, whose size
+    // in twips is given: a paper that knows the chosen size and direction places itself again.
+    void paperPlaced(int frameWidth, int frameHeight);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -216,8 +221,6 @@ private:
     LoginPanel* 登入密码窗_ = nullptr;
 
     std::map<PanelSlot, QWidget*> panels_;
-    std::function<void()> paperAdjust_;
-    std::function<void()> professionalPrint_;
     std::function<platform::PrintDestination()> openDestination_;
 
     QTimer 排列视窗位置_;

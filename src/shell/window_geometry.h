@@ -71,7 +71,9 @@ struct GripStep {
 std::optional<GripStep> gripAxisStep(int pointer, int remembered, int length, int minimum);
 
 // The five toolbar pictures of the professional view, in their order along the title strip.
+#ifndef Q_MOC_RUN  // moc cannot parse Chinese enumerators; it needs none of these
 enum class ToolbarButton { 条码管理, 纸张设定, 条码排列钮, 确定列印_V, 系统按钮 };
+#endif
 constexpr int kToolbarButtonCount = 5;
 struct ToolbarZone {
     int left = 0, right = 0;

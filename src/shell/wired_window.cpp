@@ -21,7 +21,7 @@ using platform::toTwips;
 constexpr std::string_view kPaperButtonHint = "调整 列印纸张";
 constexpr std::string_view kArrangementButtonHint = "自动排列 条码标签位置";
 
-page::PaperSheet* buildSheet(主视窗& window, storage::SettingsService& settings, Ui& ui) {
+page::PaperSheet* buildSheet(MainWindow& window, storage::SettingsService& settings, Ui& ui) {
     auto* sheet = new page::PaperSheet(window.document(), settings, ui, window.hints(), window.paperFrame(), &window);
     sheet->setProperty("bordered", true);
     window.setProfessionalPaper(sheet);
@@ -29,12 +29,10 @@ page::PaperSheet* buildSheet(主视窗& window, storage::SettingsService& settin
     return sheet;
 }
 
-void wirePaper(主视窗& window, page::PaperSheet* sheet, print::PaperPanel* paper) {
+void wirePaper(MainWindow& window, page::PaperSheet* sheet, print::PaperPanel* paper) {
     window.setPanel(PanelSlot::纸张设定窗, paper);
-    window.setPaperAdjust([&window, sheet, paper] {
-        const QWidget* frame = window.paperFrame();
-        sheet->setPaper(
-            print::纸张调整(paper->sizeIndex(), paper->direction(), toTwips(frame->width()), toTwips(frame->height())));
+    QObject::connect(&window, &MainWindow::paperPlaced, sheet, [sheet, paper](int frameWidth, int frameHeight) {
+        sheet->setPaper(print::纸张调整(paper->sizeIndex(), paper->direction(), frameWidth, frameHeight));
     });
     QObject::connect(paper, &print::PaperPanel::paperChanged, &window, [&window] { window.纸张调整(); });
     platform::SkinButton* button = window.toolbarButton(ToolbarButton::纸张设定);
@@ -45,7 +43,7 @@ void wirePaper(主视窗& window, page::PaperSheet* sheet, print::PaperPanel* pa
     });
 }
 
-print::ArrangementPanel* buildArrangement(主视窗& window, storage::SettingsService& settings, Ui& ui,
+print::ArrangementPanel* buildArrangement(MainWindow& window, storage::SettingsService& settings, Ui& ui,
                                           page::PaperSheet* sheet) {
     // What the user types is stored at once and is what the simple print starts from.
     const auto write = [&settings](const std::string& value) { settings.write(storage::keys::列印排列, value); };
@@ -63,7 +61,7 @@ print::ArrangementPanel* buildArrangement(主视窗& window, storage::SettingsSe
     return panel;
 }
 
-void wireSheetSignals(主视窗& window, page::PaperSheet* sheet) {
+void wireSheetSignals(MainWindow& window, page::PaperSheet* sheet) {
     using page::PaperSheet;
     page::条码输入区* input = window.barcodeInputPanel();
     QObject::connect(sheet, &PaperSheet::labelDoubleClicked, &window, [&window, sheet](int i) {
@@ -84,12 +82,12 @@ void wireSheetSignals(主视窗& window, page::PaperSheet* sheet) {
     QObject::connect(sheet, &PaperSheet::paperPointerMoved, &window, [&window] { window.lowerToolbar(); });
 }
 
-page::条码载入窗* buildPicker(主视窗& window, const storage::SettingsService& settings, Ui& ui,
+page::RecordPickerPanel* buildPicker(MainWindow& window, const storage::SettingsService& settings, Ui& ui,
                               const std::filesystem::path& dataFolder) {
-    auto* picker = new page::条码载入窗(dataFolder, ui, &window);
+    auto* picker = new page::RecordPickerPanel(dataFolder, ui, &window);
     picker->hide();
     picker->setHeadings(page::pickerHeadings(settings.store().entries()));
-    picker->setHintHandler([&window](const QString& text) { window.showHint(text); });
+    QObject::connect(picker, &page::RecordPickerPanel::hintShown, &window, &MainWindow::showHint);
     page::条码输入区* input = window.barcodeInputPanel();
     input->setDataFolder(dataFolder);
     input->attachPicker(*picker);
@@ -102,7 +100,7 @@ page::条码载入窗* buildPicker(主视窗& window, const storage::SettingsSer
 
 }  // namespace
 
-WindowParts wireMainWindow(主视窗& window, storage::SettingsService& settings, Ui& ui,
+WindowParts wireMainWindow(MainWindow& window, storage::SettingsService& settings, Ui& ui,
                            const std::filesystem::path& dataFolder) {
     WindowParts parts;
     parts.sheet = buildSheet(window, settings, ui);
@@ -115,7 +113,7 @@ WindowParts wireMainWindow(主视窗& window, storage::SettingsService& settings
 
     print::PaperPanel* paper = parts.paperPanel;
     window.setCopies([paper] { return paper->copies(); });
-    window.setProfessionalPrint([&window, &settings, &ui, paper] {
+    QObject::connect(&window, &MainWindow::professionalPrintRequested, &window, [&window, &settings, &ui, paper] {
         const print::PrintSettings job{settings.printResolution(), settings.printerKind(), paper->copies()};
         print::确定列印_V(window.document().page(), job, ui, [&window](Fixed4) { return window.openPrintDestination(); });
     });

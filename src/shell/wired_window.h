@@ -14,7 +14,7 @@ class SettingsService;
 }
 namespace kestrin::page {
 class PaperSheet;
-class 条码载入窗;
+class RecordPickerPanel;
 }  // namespace kestrin::page
 namespace kestrin::print {
 class PaperPanel;
@@ -23,19 +23,19 @@ class ArrangementPanel;
 
 namespace kestrin::shell {
 
-class 主视窗;
+class MainWindow;
 
 struct WindowParts {
     page::PaperSheet* sheet = nullptr;
     print::PaperPanel* paperPanel = nullptr;
     print::ArrangementPanel* arrangementPanel = nullptr;
-    page::条码载入窗* picker = nullptr;
+    page::RecordPickerPanel* picker = nullptr;
 };
 
 // Call after 主视窗::start: the parts read the resolution, printer kind, arrangement and picker
 // headings from the settings and follow their changes. dataFolder holds 记录资料. The settings
 // and the ui must outlive the window; the parts are the window's children.
-WindowParts wireMainWindow(主视窗& window, storage::SettingsService& settings, Ui& ui,
+WindowParts wireMainWindow(MainWindow& window, storage::SettingsService& settings, Ui& ui,
                            const std::filesystem::path& dataFolder);
 
 }  // namespace kestrin::shell

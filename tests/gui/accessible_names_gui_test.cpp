@@ -121,7 +121,7 @@ protected:
     test::RecordingUi ui;
     std::unique_ptr<storage::SettingsStore> store;
     std::unique_ptr<storage::SettingsService> service;
-    主视窗 window;
+    MainWindow window;
     WindowParts parts;
 };
 

@@ -52,7 +52,7 @@ protected:
     }
     std::vector<DrawLine> lines() { return picture().displayList().all<DrawLine>(); }
 
-    主视窗 window;
+    MainWindow window;
 };
 
 TEST_F(MainWindowGui, DataBoxShowsWhatWasTypedAndStoresCapitals) {

@@ -154,7 +154,7 @@ protected:
     std::unique_ptr<storage::SettingsStore> store;
     std::unique_ptr<storage::SettingsService> service;
     RecordingSurface printed;
-    主视窗 window;
+    MainWindow window;
     WindowParts parts;
 };
 
@@ -321,7 +321,7 @@ TEST_F(WiredWindowGui, SimpleViewPickerChoosesFromTheRecordsFile) {
     startProgram();
     page::BarcodeDataBox& box = *window.barcodeInputPanel()->dataBox();
     QTest::mouseDClick(&box, Qt::LeftButton);
-    page::条码载入窗& picker = *parts.picker;
+    page::RecordPickerPanel& picker = *parts.picker;
     ASSERT_TRUE(picker.isVisible());
     QListWidget& barcodes = pickerBarcodes();
     ASSERT_TRUE(QTest::qWaitFor([&] { return barcodes.count() == 3; }, 3000));

@@ -50,7 +50,7 @@ protected:
         panel = new 条码输入区(doc, hints, &host);
         panel->move(16, 90);
         panel->setDataFolder(folder.path());
-        picker = new 条码载入窗(folder.path(), ui, &host);
+        picker = new RecordPickerPanel(folder.path(), ui, &host);
         panel->attachPicker(*picker);
         QObject::connect(&hints, &platform::HintBinder::hint, &host, [this](const QString& t) { mainHint = t; });
         host.show();
@@ -102,7 +102,7 @@ protected:
     QWidget host;
     LabelPicture* picture = nullptr;
     条码输入区* panel = nullptr;
-    条码载入窗* picker = nullptr;
+    RecordPickerPanel* picker = nullptr;
 };
 
 TEST_F(RecordPickerGui, WithoutTheRecordsFileTheDataBoxWorksAndThePickerStaysShut) {

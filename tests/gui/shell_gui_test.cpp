@@ -98,7 +98,7 @@ protected:
     std::unique_ptr<storage::SettingsStore> store_;
     std::unique_ptr<storage::SettingsService> settings_;
     RecordingSurface printed;
-    主视窗 window;
+    MainWindow window;
 };
 
 // The program itself on an empty data folder, as a user's first start: main() makes the folders.
@@ -289,7 +289,7 @@ TEST_F(ShellGui, F1PrintsTheCurrentViewWhileOurWindowIsActive) {
     EXPECT_EQ(printed.all<DrawFill>().size(), 1u);  // label 0 once, with no data: its background
 
     int prints = 0;
-    window.setProfessionalPrint([&] { ++prints; });
+    QObject::connect(&window, &MainWindow::professionalPrintRequested, [&] { ++prints; });
     QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.view() == View::Professional; }, 2000));
     QTest::keyClick(&window, Qt::Key_F1);
@@ -405,7 +405,7 @@ TEST_F(ShellGui, ToolbarPictureRisesWhileThePointerIsInItsZone) {
     EXPECT_LT(print.y(), 0);
 
     int prints = 0;
-    window.setProfessionalPrint([&] { ++prints; });
+    QObject::connect(&window, &MainWindow::professionalPrintRequested, [&] { ++prints; });
     QTest::mouseClick(&print, Qt::LeftButton);
     EXPECT_EQ(prints, 1);
 }
@@ -460,7 +460,7 @@ TEST_F(ShellGui, Screenshots) {
     ASSERT_TRUE(window.grab().save(QDir(out).filePath(QStringLiteral("shell-professional.png"))));
 
     save("使用密码", makeStoredPassword("x").value());
-    主视窗 locked;
+    MainWindow locked;
     locked.start(settings(), ui);
     locked.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return locked.loginPanel()->isVisible(); }, 1000));
