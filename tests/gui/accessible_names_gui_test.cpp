@@ -28,6 +28,7 @@
 #include "storage/settings_service.h"
 #include "storage/settings_store.h"
 #include "support/recording_ui.h"
+#include "support/wired_program.h"
 
 namespace kestrin::shell {
 namespace {
@@ -83,24 +84,8 @@ std::string unnamedOperable(QWidget& window) {
 }
 
 // The program as main() builds it, on a fresh data folder.
-class AccessibleNamesGui : public ::testing::Test {
+class AccessibleNamesGui : public test::WiredProgram {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(temp.isValid());
-        qputenv("KESTRIN_DATA_DIR", temp.path().toUtf8());
-        base = platform::toPath(platform::dataBaseFolder(QString()));
-        qunsetenv("KESTRIN_DATA_DIR");
-        ASSERT_TRUE(platform::createDataFolders(QString::fromStdString(base.string())));
-    }
-    void startProgram() {
-        store = std::make_unique<storage::SettingsStore>(base, ui);
-        store->读取设定();
-        service = std::make_unique<storage::SettingsService>(*store);
-        window.start(*service, ui);
-        parts = wireMainWindow(window, *service, ui, base);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
     void toProfessionalView() {
         window.findChild<platform::SkinButton*>(QStringLiteral("版本按钮"))->click();
         // Until the animation arrives, the deferred start-up may lay out the view half-way.
@@ -116,13 +101,6 @@ protected:
         return found.empty() ? "no button named " + name.toStdString() : found;
     }
 
-    QTemporaryDir temp;
-    std::filesystem::path base;
-    test::RecordingUi ui;
-    std::unique_ptr<storage::SettingsStore> store;
-    std::unique_ptr<storage::SettingsService> service;
-    MainWindow window;
-    WindowParts parts;
 };
 
 struct NamedButton {

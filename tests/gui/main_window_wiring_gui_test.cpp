@@ -34,6 +34,7 @@
 #include "storage/settings_store.h"
 #include "support/recording_ui.h"
 #include "support/recording_output.h"
+#include "support/wired_program.h"
 
 namespace kestrin::shell {
 namespace {
@@ -49,34 +50,15 @@ using platform::toPixels;
 
 using test::RecordingOutput;
 
-// The program as main() builds it, on a data folder given by KESTRIN_DATA_DIR, printing onto
-// a recording surface.
-class WiredWindowGui : public ::testing::Test {
+// The program as main() builds it, printing onto a recording surface.
+class WiredWindowGui : public test::WiredProgram {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(temp.isValid());
-        qputenv("KESTRIN_DATA_DIR", temp.path().toUtf8());
-        base = platform::toPath(platform::dataBaseFolder(QString()));
-        qunsetenv("KESTRIN_DATA_DIR");
-        ASSERT_TRUE(platform::createDataFolders(QString::fromStdString(base.string())));
-    }
-    void startProgram() {
-        store = std::make_unique<storage::SettingsStore>(base, ui);
-        store->读取设定();
-        service = std::make_unique<storage::SettingsService>(*store);
+    void beforeStart() override {
         window.setPrintDestination([this] {
             platform::PrintDestination d;
             d.output = std::make_unique<RecordingOutput>(printed);
             return d;
         });
-        window.start(*service, ui);
-        parts = wireMainWindow(window, *service, ui, base);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        // The deferred start-up, 50 ms after the start, lays out the saved view.
-        const auto* deferred = window.findChild<QTimer*>(QStringLiteral("排列视窗位置"));
-        ASSERT_NE(deferred, nullptr);
-        ASSERT_TRUE(QTest::qWaitFor([deferred] { return !deferred->isActive(); }, 5000));
     }
     void toProfessionalView() {
         QTest::mouseClick(&button(QStringLiteral("版本按钮")), Qt::LeftButton);
@@ -148,14 +130,7 @@ protected:
         return value;
     }
 
-    QTemporaryDir temp;
-    std::filesystem::path base;
-    test::RecordingUi ui;
-    std::unique_ptr<storage::SettingsStore> store;
-    std::unique_ptr<storage::SettingsService> service;
     RecordingSurface printed;
-    MainWindow window;
-    WindowParts parts;
 };
 
 TEST_F(WiredWindowGui, ProfessionalViewMakesTypesArrangesAndPrintsLabels) {

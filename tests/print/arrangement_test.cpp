@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/label_positions.h"
 #include "support/recording_ui.h"
 
 namespace kestrin::print {
@@ -9,11 +10,8 @@ namespace {
 
 using test::RecordingUi;
 
-struct Pos {
-    int left, top;
-    bool operator==(const Pos&) const = default;
-};
-void PrintTo(const Pos& p, std::ostream* os) { *os << "(" << p.left << ", " << p.top << ")"; }
+using test::Pos;
+using test::positions;
 
 // A page with labels 1..n of the given sizes, all at (5, 5) so that an unplaced label shows.
 document::LabelPage pageOf(const std::vector<std::pair<int, int>>& sizes) {
@@ -25,12 +23,6 @@ document::LabelPage pageOf(const std::vector<std::pair<int, int>>& sizes) {
         l.left = l.top = 5;
     }
     return page;
-}
-
-std::vector<Pos> positions(const document::LabelPage& page) {
-    std::vector<Pos> out;
-    for (const int i : page.pageLabels()) out.push_back({page.label(i).left, page.label(i).top});
-    return out;
 }
 
 void expectOverflow(const RecordingUi& ui, bool shown) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "print/arrangement.h"
+#include "support/label_positions.h"
 #include "support/recording_ui.h"
 
 namespace kestrin::print {
@@ -10,17 +11,8 @@ namespace {
 
 using test::RecordingUi;
 
-struct Pos {
-    int left, top;
-    bool operator==(const Pos&) const = default;
-};
-void PrintTo(const Pos& p, std::ostream* os) { *os << "(" << p.left << ", " << p.top << ")"; }
-
-std::vector<Pos> positions(const document::LabelPage& page) {
-    std::vector<Pos> out;
-    for (const int i : page.pageLabels()) out.push_back({page.label(i).left, page.label(i).top});
-    return out;
-}
+using test::Pos;
+using test::positions;
 
 struct GenerationFixture : ::testing::Test {
     document::LabelPage page;
