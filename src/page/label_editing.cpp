@@ -97,8 +97,5 @@ int besidePointer(int at, int size, int hostSize) {
     return place + size > hostSize ? hostSize - (size + kPointerOffset) : place;
 }
 
-std::string_view labelHoverHint(bool professional) {
-    return professional ? kProfessionalLabelHint : kSimpleLabelHint;
-}
 
 }  // namespace kestrin::page

@@ -103,6 +103,4 @@ EdgePointer edgePointer(const document::Label& label, Twips pointer);
 // pass the host's far edge.
 int besidePointer(int at, int size, int hostSize);
 
-std::string_view labelHoverHint(bool professional);
-
 }  // namespace kestrin::page

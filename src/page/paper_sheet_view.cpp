@@ -279,7 +279,7 @@ void PaperSheet::labelMove(int index, Qt::MouseButtons buttons, Twips at) {
             hint(kMovingHint);
             break;
         }
-        case LabelDrag::Hover: hint(labelHoverHint(true)); break;
+        case LabelDrag::Hover: hint(kProfessionalLabelHint); break;
     }
     if (!doc_.exists(index)) return;
     shown_.at(index).picture->setCursor(cursorFor(edgePointer(doc_.label(index), at)));

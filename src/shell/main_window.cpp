@@ -166,6 +166,7 @@ void MainWindow::buildPaperFrame() {
     条码签0_ = new page::LabelPicture(document::kSimpleLabel, doc_, [this] { return resolution(); }, 列印范围_);
     connect(条码签0_, &page::LabelPicture::clicked, this, &MainWindow::openBarcodeInput);
     hints_.bind(条码签0_->handle(), [] { return page::kHandleHint; });
+    hints_.bind(条码签0_, [] { return page::kSimpleLabelHint; });
 
     verticalBar_ = new QScrollBar(Qt::Vertical, 新增载入窗_);
     verticalBar_->setObjectName(QStringLiteral("垂直卷轴"));

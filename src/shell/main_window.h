@@ -126,7 +126,6 @@ public:
     void showSecondHint(const QString& text);
 
     // --- State ---
-    bool isProfessionalView() const { return chosenView_ == View::Professional; }
     // The view laid out.
     View view() const { return view_; }
     // The view 版本按钮 chose: ahead of view() while the window animates towards it.

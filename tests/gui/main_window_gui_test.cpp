@@ -96,6 +96,8 @@ TEST_F(MainWindowGui, EnterHidesThePanelAndAClickOnTheLabelBringsItBackWithAllSe
     QTest::keyClick(&dataBox(), Qt::Key_Return);
     EXPECT_FALSE(window.barcodeInputPanel()->isVisible());
 
+    // The label says what its buttons do.
+    EXPECT_EQ(hintFor(picture()), QStringLiteral("【Ａ输入条码，左键】【Ｂ功能选择，右键】【列印 F1】"));
     QTest::mouseClick(&picture(), Qt::LeftButton, {}, QPoint(200, 50));
     EXPECT_TRUE(window.barcodeInputPanel()->isVisible());
     EXPECT_EQ(window.barcodeInputPanel()->tag(), 0);
