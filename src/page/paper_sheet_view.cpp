@@ -1,12 +1,16 @@
 #include "page/paper_sheet_view.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "page/add_label_window.h"
 #include "page/barcode_input.h"
+#include "page/item_menu_window.h"
 #include "page/label_picture_widget.h"
 #include "platform/hint_binder.h"
+#include "platform/painter_surface.h"
 #include "platform/qt_ui.h"
 #include "platform/screen_units.h"
 #include "platform/skin.h"
@@ -70,6 +74,15 @@ namespace {
 
 // A whole drag of a label, moving or sizing it, is one step of the undo.
 constexpr std::string_view kLabelDrag = "label drag";
+// So is a whole drag of an item.
+constexpr std::string_view kItemDrag = "item drag";
+
+// A caption's size is what the screen draws it in: the item's font, sized in twips.
+Twips screenTextExtent(const document::TextItem& item) {
+    const QFontMetricsF metrics(platform::toQFont(item.font));
+    return {static_cast<int>(std::ceil(metrics.horizontalAdvance(platform::toQString(item.caption)))),
+            static_cast<int>(std::ceil(metrics.height()))};
+}
 
 Twips twipsAt(const QMouseEvent& e) { return {toTwips(e.position().x()), toTwips(e.position().y())}; }
 
@@ -97,6 +110,8 @@ PaperSheet::PaperSheet(document::Document& doc, storage::SettingsService& settin
     虚线_ = new GuideLines(this);
     增加条码窗_ = new AddLabelWindow(hints, panelHost);
     connect(增加条码窗_, &AddLabelWindow::addRequested, this, &PaperSheet::addLabels);
+    功能选项_ = new ItemMenu(hints, panelHost);
+    connect(功能选项_, &ItemMenu::chosen, this, &PaperSheet::itemMenuChosen);
     setPaper(print::纸张调整(0, print::Direction::Upright, 0, 0));
     subscription_ = doc_.subscribe([this](const document::ChangedLabels& changed) { labelsChanged(changed); });
 }
@@ -147,6 +162,15 @@ PaperSheet::Shown& PaperSheet::ensureShown(int index) {
     hints_.bind(s.deleteButton, [] { return kDeleteLabelHint; });
     hints_.bind(s.picture->handle(), [] { return kHandleHint; });
     connect(s.deleteButton, &platform::SkinButton::clicked, this, [this, index] { deleteLabel(index); });
+    s.itemDeleteButton = new platform::SkinButton(skin::Glyph::Close, platform::SkinButton::Kind::Push, s.picture);
+    s.itemDeleteButton->setObjectName(QStringLiteral("删除签%1").arg(index));
+    s.itemDeleteButton->setFixedSize(toPixels(kDeleteButtonInset), toPixels(kDeleteButtonInset));
+    s.itemDeleteButton->hide();
+    hints_.bind(s.itemDeleteButton, [this] {
+        return doc_.selection().kindUnderPointer == document::ItemKind::Picture ? kDeletePictureHint : kDeleteTextHint;
+    });
+    connect(s.itemDeleteButton, &platform::SkinButton::clicked, this,
+            [this, index] { deleteItemUnderPointer(index); });
     connect(s.picture, &LabelPicture::drawn, this, &PaperSheet::frameAround);
     return shown_.emplace(index, s).first->second;
 }
@@ -190,6 +214,11 @@ void PaperSheet::绘制条码(int index) {
     if (shown_.contains(index)) place(index);
 }
 
+platform::SkinButton* PaperSheet::itemDeleteButton(int index) const {
+    const auto it = shown_.find(index);
+    return it == shown_.end() ? nullptr : it->second.itemDeleteButton;
+}
+
 LabelPicture* PaperSheet::labelPicture(int index) const {
     const auto it = shown_.find(index);
     return it == shown_.end() || !doc_.exists(index) ? nullptr : it->second.picture;
@@ -206,7 +235,10 @@ void PaperSheet::raiseOverlays() {
 }
 
 void PaperSheet::hideEditingMarks() {
-    for (auto& [i, s] : shown_) s.deleteButton->hide();
+    for (auto& [i, s] : shown_) {
+        s.deleteButton->hide();
+        s.itemDeleteButton->hide();
+    }
     虚线位置_->hide();
     虚线_->setGuides({});
 }
@@ -218,24 +250,37 @@ bool PaperSheet::eventFilter(QObject* watched, QEvent* event) {
     if (picture == nullptr || !doc_.exists(picture->index())) return QWidget::eventFilter(watched, event);
     const int index = picture->index();
     switch (event->type()) {
-        case QEvent::MouseButtonPress: {
-            auto* e = static_cast<QMouseEvent*>(event);
-            labelPress(index, twipsAt(*e));
-            return true;
-        }
+        case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
             auto* e = static_cast<QMouseEvent*>(event);
+            if (const auto item = itemAt(index, twipsAt(*e))) {
+                itemPress(index, *item, twipsAt(*e));
+                return true;
+            }
             labelPress(index, twipsAt(*e));
-            emit labelDoubleClicked(index);
+            if (event->type() == QEvent::MouseButtonDblClick) emit labelDoubleClicked(index);
             return true;
         }
         case QEvent::MouseMove: {
             auto* e = static_cast<QMouseEvent*>(event);
-            labelMove(index, e->buttons(), twipsAt(*e));
+            if (itemGrab_ && itemGrab_->label == index) {
+                itemMove(*itemGrab_, e->buttons(), twipsAt(*e));
+                return true;
+            }
+            // A label being dragged passes over its items without waking them.
+            const auto item = doc_.selection().dragging ? std::nullopt : itemAt(index, twipsAt(*e));
+            if (item) itemHover(index, *item);
+            else labelMove(index, e->buttons(), twipsAt(*e));
             return true;
         }
         case QEvent::MouseButtonRelease: {
             auto* e = static_cast<QMouseEvent*>(event);
+            if (itemGrab_) {
+                itemGrab_.reset();
+                doc_.selection().dragging = false;
+                doc_.endMerge();
+                return true;
+            }
             labelRelease(index, e->button(), twipsAt(*e), e->position().toPoint());
             return true;
         }
@@ -253,11 +298,14 @@ void PaperSheet::labelPress(int index, Twips at) {
     selection.dragY = static_cast<float>(at.y);
     selection.dragging = true;
     增加条码窗_->hide();
+    功能选项_->hide();
     emit labelPressed(index);
 }
 
 void PaperSheet::labelMove(int index, Qt::MouseButtons buttons, Twips at) {
     虚线_->setGuides({});
+    功能选项_->hide();
+    shown_.at(index).itemDeleteButton->hide();
     document::Selection& selection = doc_.selection();
     selection.currentLabel = index;
     const Twips origin{static_cast<int>(selection.dragX), static_cast<int>(selection.dragY)};
@@ -318,7 +366,9 @@ void PaperSheet::frameAround(int index) {
 void PaperSheet::labelRelease(int index, Qt::MouseButton button, Twips, QPoint local) {
     if (button == Qt::RightButton) {
         LabelPicture* picture = shown_.at(index).picture;
-        emit labelRightReleased(index, panelHost_->mapFromGlobal(picture->mapToGlobal(local)));
+        const QPoint at = panelHost_->mapFromGlobal(picture->mapToGlobal(local));
+        emit labelRightReleased(index, at);
+        功能选项_->openAt(at, layoutRecordsExist_());
     }
     doc_.selection().dragging = false;
     doc_.endMerge();
@@ -336,6 +386,7 @@ void PaperSheet::mouseMoveEvent(QMouseEvent* event) {
         move(toPixels(at.x), toPixels(at.y));
     }
     增加条码窗_->hide();
+    功能选项_->hide();
     for (auto& [i, s] : shown_) s.deleteButton->hide();
     虚线位置_->hide();
     emit paperPointerMoved();
@@ -343,6 +394,7 @@ void PaperSheet::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PaperSheet::mouseReleaseEvent(QMouseEvent* event) {
+    功能选项_->hide();
     emit paperReleased();
     doc_.selection().currentLabel = document::kSimpleLabel;
     if (event->button() == Qt::RightButton) {
@@ -364,6 +416,132 @@ void PaperSheet::addLabels(int button) {
     hideEditingMarks();
     raiseOverlays();
     if (!made.empty()) emit labelsAdded(made);
+}
+
+std::optional<ItemRef> PaperSheet::itemAt(int index, Twips at) const {
+    return page::itemAt(doc_.label(index), at, screenTextExtent);
+}
+
+bool PaperSheet::hasItem(int index, ItemRef item) const {
+    if (!doc_.exists(index)) return false;
+    const document::Label& label = doc_.label(index);
+    return item.kind == document::ItemKind::Text ? label.texts.contains(item.index) : label.pictures.contains(item.index);
+}
+
+TwipsRect PaperSheet::boxOf(int index, ItemRef item) const {
+    return itemBox(doc_.label(index), item, screenTextExtent);
+}
+
+void PaperSheet::itemPress(int index, ItemRef item, Twips at) {
+    doc_.endMerge();
+    document::Selection& selection = doc_.selection();
+    selection.currentLabel = index;
+    (item.kind == document::ItemKind::Text ? selection.currentText : selection.currentPicture) = item.index;
+    const TwipsRect box = boxOf(index, item);
+    selection.dragX = static_cast<float>(at.x - box.left);
+    selection.dragY = static_cast<float>(at.y - box.top);
+    selection.dragging = true;
+    itemGrab_ = ItemGrab{index, item};
+    增加条码窗_->hide();
+    功能选项_->hide();
+    emit itemPressed(index, item.kind);
+}
+
+void PaperSheet::itemMove(const ItemGrab& grab, Qt::MouseButtons buttons, Twips at) {
+    if (!hasItem(grab.label, grab.item)) return;  // an undo took it while the button was down
+    const TwipsRect box = boxOf(grab.label, grab.item);
+    const document::Selection& selection = doc_.selection();
+    const Twips origin{static_cast<int>(selection.dragX), static_cast<int>(selection.dragY)};
+    const Twips pointer{at.x - box.left, at.y - box.top};
+    const PointerState state{origin, pointer, (buttons & Qt::LeftButton) != 0, selection.dragging};
+    const ItemDrag drag = itemDragKind(grab.item.kind, box, state);
+    switch (drag) {
+        case ItemDrag::WidthDrag:
+        case ItemDrag::HeightDrag: itemResizeStep(grab, drag, pointer); break;
+        case ItemDrag::Move: {
+            const document::Label& label = doc_.label(grab.label);
+            const Twips placeTo = movedItem(box, origin, pointer, label.width, label.height);
+            doc_.editLabel(
+                grab.label,
+                [&](document::Label& edited) {
+                    if (grab.item.kind == document::ItemKind::Text) {
+                        edited.texts.at(grab.item.index).left = placeTo.x;
+                        edited.texts.at(grab.item.index).top = placeTo.y;
+                    } else {
+                        edited.pictures.at(grab.item.index).left = placeTo.x;
+                        edited.pictures.at(grab.item.index).top = placeTo.y;
+                    }
+                },
+                kItemDrag);
+            shown_.at(grab.label).itemDeleteButton->hide();
+            break;
+        }
+        case ItemDrag::Hover: itemHover(grab.label, grab.item); break;
+    }
+}
+
+void PaperSheet::itemResizeStep(const ItemGrab& grab, ItemDrag drag, Twips pointer) {
+    const bool width = drag == ItemDrag::WidthDrag;
+    float& dragOrigin = width ? doc_.selection().dragX : doc_.selection().dragY;
+    int origin = static_cast<int>(dragOrigin);
+    bool stepped = false;
+    doc_.editLabel(
+        grab.label,
+        [&](document::Label& label) {
+            document::PictureItem& p = label.pictures.at(grab.item.index);
+            stepped = stepSize(width ? p.width : p.height, origin, width ? pointer.x : pointer.y);
+        },
+        kItemDrag);
+    if (stepped) dragOrigin = static_cast<float>(origin);
+}
+
+void PaperSheet::itemHover(int index, ItemRef item) {
+    document::Selection& selection = doc_.selection();
+    selection.itemUnderPointer = item.index;
+    selection.kindUnderPointer = item.kind;
+    platform::SkinButton* button = shown_.at(index).itemDeleteButton;
+    const Twips corner = itemDeletePlace(boxOf(index, item));
+    button->move(toPixels(corner.x), toPixels(corner.y));
+    button->show();
+    button->raise();
+    hints_.refresh(button);
+    hint(item.kind == document::ItemKind::Text ? kTextItemHint : kPictureItemHint);
+}
+
+void PaperSheet::deleteItemUnderPointer(int index) {
+    const document::Selection& selection = doc_.selection();
+    const int sub = selection.itemUnderPointer;
+    const document::ItemKind kind = selection.kindUnderPointer;
+    doc_.editPage([&](document::LabelPage& page) {
+        if (kind == document::ItemKind::Text) page.deleteTextItem(index, sub);
+        else page.deletePictureItem(index, sub);
+    });
+    if (shown_.contains(index)) shown_.at(index).itemDeleteButton->hide();
+    增加条码窗_->hide();
+    功能选项_->hide();
+    emit itemDeleted(index);
+}
+
+void PaperSheet::itemMenuChosen(int entry) {
+    const int index = doc_.selection().currentLabel;
+    if (!shows(index)) return;
+    const QPoint corner = shown_.at(index).picture->mapFromGlobal(功能选项_->mapToGlobal(QPoint(0, 0)));
+    const int left = toTwips(corner.x());
+    const int top = toTwips(corner.y());
+    switch (entry) {
+        case 0:
+            doc_.editPage([&](document::LabelPage& page) {
+                if (const auto made = page.addTextItem(index, left, top)) page.selection.currentText = *made;
+            });
+            break;
+        case 1:
+            doc_.editPage([&](document::LabelPage& page) {
+                if (const auto made = page.addPictureItem(index, left, top)) page.selection.currentPicture = *made;
+            });
+            break;
+        case 2: doc_.写入贴上记忆(index); break;
+        default: break;  // reading and saving stored designs belong to their own windows
+    }
 }
 
 void PaperSheet::paintEvent(QPaintEvent*) {

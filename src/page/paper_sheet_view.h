@@ -8,11 +8,14 @@
 
 #include <QPoint>
 #include <QWidget>
+#include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "common/fixed4.h"
 #include "common/ui.h"
+#include "page/item_editing.h"
 #include "page/label_editing.h"
 #include "document/document.h"
 #include "print/paper.h"
@@ -26,6 +29,7 @@ class SkinButton;
 namespace kestrin::page {
 
 class AddLabelWindow;
+class ItemMenu;
 class LabelPicture;
 class GuideLines;
 class DashedFrame;
@@ -42,6 +46,9 @@ public:
     ~PaperSheet() override;
 
     void setPictureLookup(document::PictureLookup pictures) { pictures_ = std::move(pictures); }
+    // Whether the layout records file exists: the item menu offers reading a stored design
+    // only then.
+    void setLayoutRecordsCheck(std::function<bool()> exists) { layoutRecordsExist_ = std::move(exists); }
     // The paper's place and size from 纸张调整, in twips inside the page area.
     void setPaper(const print::PaperPlacement& placement);
     print::PaperSize paperSize() const { return paper_; }
@@ -53,6 +60,9 @@ public:
     void 绘制条码(int index);
     LabelPicture* labelPicture(int index) const;
     AddLabelWindow* addLabelWindow() const { return 增加条码窗_; }
+    ItemMenu* itemMenu() const { return 功能选项_; }
+    // The button 删除签 of label i, which deletes the item under the pointer.
+    platform::SkinButton* itemDeleteButton(int index) const;
     // 删除码: removes label i from the page (one step of the undo).
     void deleteLabel(int index);
 
@@ -75,6 +85,11 @@ signals:
     // A button released on the bare paper: every floating panel closes (before the add label
     // window opens on a right click).
     void paperReleased();
+    // A press on a text or picture item: the palette, the barcode input panel, the picture
+    // chooser and (for a picture) the text editor close.
+    void itemPressed(int index, document::ItemKind kind);
+    // 删除签 deleted an item: every floating panel closes.
+    void itemDeleted(int index);
     // Labels were created by the add label window.
     void labelsAdded(const std::vector<int>& indices);
 
@@ -90,6 +105,12 @@ private:
     struct Shown {
         LabelPicture* picture = nullptr;
         platform::SkinButton* deleteButton = nullptr;
+        platform::SkinButton* itemDeleteButton = nullptr;
+    };
+    // The item a press went down on, followed until the release.
+    struct ItemGrab {
+        int label = 0;
+        ItemRef item;
     };
 
     bool shows(int index) const;
@@ -109,6 +130,16 @@ private:
     void frameAround(int index);
     void addLabels(int button);
 
+    std::optional<ItemRef> itemAt(int index, Twips at) const;
+    bool hasItem(int index, ItemRef item) const;
+    TwipsRect boxOf(int index, ItemRef item) const;
+    void itemPress(int index, ItemRef item, Twips at);
+    void itemMove(const ItemGrab& grab, Qt::MouseButtons buttons, Twips at);
+    void itemHover(int index, ItemRef item);
+    void itemResizeStep(const ItemGrab& grab, ItemDrag drag, Twips pointer);
+    void deleteItemUnderPointer(int index);
+    void itemMenuChosen(int entry);
+
     void settingChanged(std::string_view key);
 
     document::Document& doc_;
@@ -124,6 +155,9 @@ private:
     GuideLines* 虚线_ = nullptr;
     DashedFrame* 虚线位置_ = nullptr;
     AddLabelWindow* 增加条码窗_ = nullptr;
+    ItemMenu* 功能选项_ = nullptr;
+    std::function<bool()> layoutRecordsExist_ = [] { return false; };
+    std::optional<ItemGrab> itemGrab_;
     QWidget* panelHost_ = nullptr;
     Twips paperOrigin_;
     bool paperDragging_ = false;

@@ -10,6 +10,7 @@
 #include "print/paper_panel.h"
 #include "print/professional_print_panel.h"
 #include "shell/main_window.h"
+#include "storage/file_system.h"
 #include "storage/settings_keys.h"
 #include "storage/settings_service.h"
 
@@ -77,6 +78,11 @@ void wireSheetSignals(MainWindow& window, page::PaperSheet* sheet) {
         window.hidePanels({PanelSlot::条码储存窗, PanelSlot::条码输入区, PanelSlot::标签修改区, PanelSlot::条码读取窗});
         input->labelGone(i);
     });
+    QObject::connect(sheet, &PaperSheet::itemPressed, &window, [&window](int, document::ItemKind kind) {
+        window.hidePanels({PanelSlot::色彩选项, PanelSlot::条码输入区, PanelSlot::图片读取窗});
+        if (kind == document::ItemKind::Picture) window.hidePanels({PanelSlot::标签修改区});
+    });
+    QObject::connect(sheet, &PaperSheet::itemDeleted, &window, [&window] { window.关闭功能窗(); });
     QObject::connect(sheet, &PaperSheet::paperReleased, &window, [&window] { window.关闭功能窗(); });
     // The paper covers the window's background, which alone sees the pointer leave the toolbar.
     QObject::connect(sheet, &PaperSheet::paperPointerMoved, &window, [&window] { window.lowerToolbar(); });
@@ -104,6 +110,11 @@ WindowParts wireMainWindow(MainWindow& window, storage::SettingsService& setting
                            const std::filesystem::path& dataFolder) {
     WindowParts parts;
     parts.sheet = buildSheet(window, settings, ui);
+    parts.sheet->setLayoutRecordsCheck(
+        [dataFolder] {
+            std::error_code unreadable;
+            return std::filesystem::exists(storage::layoutRecordsFilePath(dataFolder), unreadable);
+        });
     parts.paperPanel = new print::PaperPanel(window.hints(), &window);
     parts.paperPanel->hide();
     wirePaper(window, parts.sheet, parts.paperPanel);

@@ -16,6 +16,7 @@
 #include "engine/barcode_drawing.h"
 #include "page/add_label_window.h"
 #include "page/barcode_input_panel.h"
+#include "page/item_menu_window.h"
 #include "page/label_picture_widget.h"
 #include "document/layout_record.h"
 #include "page/paper_sheet_view.h"
@@ -370,6 +371,46 @@ TEST_F(WiredWindowGui, UndoAndRedoTakeBackADragTypedDataAndADelete) {
     keys(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_FALSE(window.document().exists(label));
     EXPECT_EQ(parts.sheet->labelPicture(label), nullptr);
+}
+
+// A text item added through the item menu and dragged is one step each: Ctrl+Z takes the drag
+// back, then the item; Ctrl+Y brings both back.
+TEST_F(WiredWindowGui, UndoAndRedoTakeBackAnItemAndItsDrag) {
+    startProgram();
+    toProfessionalView();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const int label = addLabelAt({100, 100});
+    page::LabelPicture* picture = parts.sheet->labelPicture(label);
+    QTest::mouseClick(picture, Qt::RightButton, {}, QPoint(14, 14));
+    QTest::mouseClick(parts.sheet->itemMenu()->entry(0), Qt::LeftButton);
+    ASSERT_EQ(window.label(label).texts.size(), 1U);
+    const int item = window.label(label).texts.begin()->first;
+    const auto place = [&] {
+        const document::TextItem& t = window.label(label).texts.at(item);
+        return QPoint(t.left, t.top);
+    };
+    const QPoint added = place();
+    EXPECT_EQ(added, QPoint(150, 150));
+    const auto mouse = [&](QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, at, picture->mapToGlobal(at), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(picture, &e);
+    };
+    mouse(QEvent::MouseButtonPress, {12, 12}, Qt::LeftButton, Qt::LeftButton);
+    for (int step = 1; step <= 5; ++step) mouse(QEvent::MouseMove, {12.0 + 8 * step, 12.0 + 2 * step}, Qt::NoButton, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, {52, 22}, Qt::LeftButton, Qt::NoButton);
+    const QPoint dragged = place();
+    ASSERT_NE(dragged, added);
+
+    const auto keys = [&](Qt::Key key) { QTest::keyClick(&window, key, Qt::ControlModifier); };
+    keys(Qt::Key_Z);
+    EXPECT_EQ(place(), added) << "the whole drag is one step";
+    keys(Qt::Key_Z);
+    EXPECT_TRUE(window.label(label).texts.empty());
+    keys(Qt::Key_Y);
+    EXPECT_EQ(place(), added);
+    keys(Qt::Key_Y);
+    EXPECT_EQ(place(), dragged);
 }
 
 TEST_F(WiredWindowGui, F1PrintsTheViewShown) {

@@ -10,6 +10,7 @@
 #include "engine/barcode_drawing.h"
 #include "page/add_label_window.h"
 #include "page/barcode_input.h"
+#include "page/item_menu_window.h"
 #include "page/label_picture_widget.h"
 #include "platform/hint_binder.h"
 #include "platform/screen_units.h"
@@ -229,6 +230,109 @@ TEST_F(PaperSheetGui, DoubleClickAsksForTheBarcodeInputOfThatLabel) {
     EXPECT_EQ(menu.front().at(0).toInt(), i);
     EXPECT_EQ(menu.front().at(1).toPoint(), picture(i).mapTo(&host, QPoint(30, 10)));
     EXPECT_FALSE(sheet->addLabelWindow()->isVisible());
+}
+
+// The item menu opens on a right release, 60 twips up and left of the pointer: its text and
+// picture entries put an item where the menu's corner is, the copy entry fills the paste
+// memory, and the read entry shows only while there are stored designs.
+TEST_F(PaperSheetGui, ItemMenuCreatesItemsAtItsCornerAndCopiesTheDesign) {
+    const int i = addLabel(1200, 1200);
+    ItemMenu& menu = *sheet->itemMenu();
+    const auto open = [&](QPoint at) {
+        QTest::mouseClick(&picture(i), Qt::RightButton, {}, at);
+        EXPECT_TRUE(menu.isVisible());
+    };
+    open({40, 20});
+    EXPECT_FALSE(menu.entry(3)->isVisible()) << "no layout records file";
+    EXPECT_EQ(menu.entry(0)->accessibleName(), QStringLiteral("增加【文字标签】"));
+    EXPECT_EQ(menu.entry(4)->accessibleName(), QStringLiteral("储存 现在编辑的 条码格式"));
+    QTest::mouseClick(menu.entry(0), Qt::LeftButton);
+    EXPECT_FALSE(menu.isVisible());
+    ASSERT_EQ(page.label(i).texts.size(), 1U);
+    const document::TextItem& text = page.label(i).texts.begin()->second;
+    EXPECT_EQ(text.caption, "标签");
+    EXPECT_EQ(QPoint(text.left, text.top), QPoint(36 * 15, 16 * 15));
+
+    open({100, 30});
+    QTest::mouseClick(menu.entry(1), Qt::LeftButton);
+    ASSERT_EQ(page.label(i).pictures.size(), 1U);
+    const document::PictureItem& pictureItem = page.label(i).pictures.begin()->second;
+    EXPECT_EQ(QPoint(pictureItem.left, pictureItem.top), QPoint(96 * 15, 26 * 15));
+    EXPECT_TRUE(pictureItem.fileName.empty());
+
+    EXPECT_TRUE(doc.pasteMemory().empty());
+    open({10, 10});
+    QTest::mouseClick(menu.entry(2), Qt::LeftButton);
+    EXPECT_FALSE(doc.pasteMemory().empty());
+
+    sheet->setLayoutRecordsCheck([] { return true; });
+    open({10, 10});
+    EXPECT_TRUE(menu.entry(3)->isVisible());
+}
+
+// A text item dragged past its label's corner is pulled back to lie wholly inside it, in one
+// undo step; the delete button at its top right then removes it.
+TEST_F(PaperSheetGui, TextItemDraggedOutIsPulledBackAndDeletedWithItsButton) {
+    const int i = addLabel(600, 600);
+    doc.editLabel(i, [](document::Label& label) {
+        document::TextItem& text = label.texts[1];
+        text.caption = "ABC";
+        text.left = 120;
+        text.top = 120;
+    });
+    press(i, 150, 150);
+    drag(i, 1000, 400);
+    drag(i, 5000, 3000);  // far past the label's bottom right
+    release(i, 5000, 3000);
+    const document::TextItem& text = page.label(i).texts.at(1);
+    EXPECT_GT(text.left, 120);
+    EXPECT_GT(text.top, 120);
+
+    hover(i, text.left + 10, text.top + 10);
+    EXPECT_EQ(lastHint.toStdString(), kTextItemHint);
+    platform::SkinButton* remove = sheet->itemDeleteButton(i);
+    ASSERT_TRUE(remove->isVisible());
+    // The button sits at the item's right edge, which the pull-back put on the label's own.
+    EXPECT_EQ(remove->pos(), QPoint(3600 / 15, toPixels(text.top)));
+    EXPECT_LT(text.top, 900);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(remove, &enter);
+    EXPECT_EQ(lastHint, QStringLiteral("【删除】标签"));
+
+    doc.undo();
+    EXPECT_EQ(QPoint(page.label(i).texts.at(1).left, page.label(i).texts.at(1).top), QPoint(120, 120))
+        << "the whole drag is one step";
+    doc.redo();
+    hover(i, page.label(i).texts.at(1).left + 10, page.label(i).texts.at(1).top + 10);
+    QTest::mouseClick(remove, Qt::LeftButton);
+    EXPECT_TRUE(page.label(i).texts.empty());
+    EXPECT_FALSE(remove->isVisible());
+}
+
+// A picture grows by 60 twips per step from its right and bottom edges, and shows the picture
+// hint on its delete button.
+TEST_F(PaperSheetGui, PictureItemResizesFromItsEdges) {
+    const int i = addLabel(600, 600);
+    doc.editLabel(i, [](document::Label& label) {
+        label.pictures[1].width = 900;
+        label.pictures[1].height = 600;
+    });
+    press(i, 850, 100);
+    drag(i, 961, 100);
+    drag(i, 1030, 100);
+    release(i, 1030, 100);
+    EXPECT_EQ(page.label(i).pictures.at(1).width, 1020);
+    press(i, 100, 550);
+    drag(i, 100, 420);
+    release(i, 100, 420);
+    EXPECT_EQ(page.label(i).pictures.at(1).height, 540);
+    EXPECT_EQ(page.label(i).pictures.at(1).left, 0) << "resizing never moves it";
+
+    hover(i, 300, 300);
+    EXPECT_EQ(lastHint.toStdString(), kPictureItemHint);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(sheet->itemDeleteButton(i), &enter);
+    EXPECT_EQ(lastHint, QStringLiteral("【删除】图片"));
 }
 
 TEST_F(PaperSheetGui, PaperFollowsALeftDragBeyondSixtyTwips) {
