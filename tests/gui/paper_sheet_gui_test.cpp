@@ -404,6 +404,9 @@ TEST_F(PaperSheetGui, Screenshot) {
     press(4, 300, 300);
     drag(4, 300, 300);
     ASSERT_TRUE(host.grab().save(QDir(folder).filePath(QStringLiteral("paper-labels.png"))));
+    release(4, 300, 300);
+    QTest::mouseClick(&picture(1), Qt::RightButton, {}, QPoint(60, 30));
+    ASSERT_TRUE(host.grab().save(QDir(folder).filePath(QStringLiteral("item-menu.png"))));
 }
 
 }  // namespace
