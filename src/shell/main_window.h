@@ -4,10 +4,10 @@
 // with the whole paper and its toolbar, the animated switch between them, the login panel
 // and the hint lines along the bottom.
 //
-// The professional view's paper, the panels of other subsystems and the print of the
-// professional view are given to the window from outside (see "Slots" below; the program gives
-// them in shell/wired_window.h); until they are, the professional view shows a plain sheet and
-// its toolbar buttons do nothing.
+// The professional view's paper and the panels of other subsystems are given to the window from
+// outside (see "Parts given from outside" below), and the print of the professional view answers
+// its signal professionalPrintRequested; the program does both in shell/wired_window.h. Until
+// then the professional view shows a plain sheet and its toolbar buttons do nothing.
 
 #include <QPoint>
 #include <QPointer>
@@ -93,7 +93,7 @@ public:
     // F1: the print of the current view.
     void printCurrentView();
 
-    // --- Slots for the parts of other subsystems (wired in shell/wired_window.h) ---
+    // --- Parts given from outside (wired in shell/wired_window.h) ---
     // The widget shown as the paper in the professional view, placed inside 新增载入窗.
     void setProfessionalPaper(QWidget* paper);
     // A floating panel: stacked by 功能窗排列 (simple view), hidden by 关闭功能窗, and, when it
