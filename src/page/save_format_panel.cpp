@@ -23,6 +23,7 @@ using platform::toQString;
 constexpr std::string_view kNameHint = "条码记录 名称";
 constexpr std::string_view kSaveHint = "确定储存 现在编辑的 条码格式";
 constexpr int kRowHeight = 28;
+constexpr int kBoxWidth = 100;  // with the button the panel is as wide as the others of the simple view
 
 // The text as the records file will hold it.
 QString cleaned(const QString& text) {
@@ -53,7 +54,7 @@ SaveFormatPanel::SaveFormatPanel(document::Document& doc, std::filesystem::path 
 void SaveFormatPanel::buildControls(platform::HintBinder& hints) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(12, 10, 12, 10);
-    grid->setHorizontalSpacing(8);
+    grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(6);
 
     种类选项_ = new QComboBox(this);
@@ -61,7 +62,7 @@ void SaveFormatPanel::buildControls(platform::HintBinder& hints) {
     种类选项_->setAccessibleName(QStringLiteral("种类"));
     种类选项_->setEditable(true);
     种类选项_->setInsertPolicy(QComboBox::NoInsert);
-    种类选项_->setMinimumWidth(150);
+    种类选项_->setFixedWidth(kBoxWidth);
     种类选项_->setFixedHeight(kRowHeight);
     skin::styleField(种类选项_);
     grid->addWidget(种类选项_, 0, 0);
@@ -69,7 +70,7 @@ void SaveFormatPanel::buildControls(platform::HintBinder& hints) {
     记录名称_ = new RecordNameBox(this);
     记录名称_->setObjectName(QStringLiteral("记录名称"));
     记录名称_->setMaxLength(kNameLength);
-    记录名称_->setMinimumWidth(150);
+    记录名称_->setFixedWidth(kBoxWidth);
     记录名称_->setFixedHeight(kRowHeight);
     skin::styleField(记录名称_);
     hints.bind(记录名称_, [] { return kNameHint; });
@@ -79,7 +80,7 @@ void SaveFormatPanel::buildControls(platform::HintBinder& hints) {
     auto* saveButton = new SkinButton(SkinButton::Kind::Push, QStringLiteral("储存排列"), this);
     saveButton->setObjectName(QStringLiteral("储存排列"));
     saveButton->setAccessibleName(QStringLiteral("储存排列"));
-    saveButton->setFixedHeight(kRowHeight);
+    saveButton->setFixedSize(80, kRowHeight);
     hints.bind(saveButton, [] { return kSaveHint; });
     connect(saveButton, &SkinButton::released, this, [this] { save(); });
     grid->addWidget(saveButton, 0, 2);

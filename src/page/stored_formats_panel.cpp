@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
+#include <algorithm>
 
 #include "document/document.h"
 #include "platform/hint_binder.h"
@@ -104,6 +105,13 @@ void StoredFormatsPanel::buildControls(platform::HintBinder& hints) {
 
 void StoredFormatsPanel::open(QPoint topLeft) {
     写入清单读取();
+    sizeToPreview();
+    if (const QWidget* host = parentWidget()) {
+        // Kept 60 twips inside the window it floats over.
+        const int inside = toPixels(60);
+        topLeft.setX(std::min(topLeft.x(), host->width() - width() - inside));
+        topLeft.setY(std::min(topLeft.y(), host->height() - height() - inside));
+    }
     move(topLeft);
     show();
     raise();

@@ -1,6 +1,7 @@
 #include "page/stored_formats_panel.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
@@ -79,8 +80,11 @@ TEST_F(StoredFormatsGui, PanelsBelongToTheWindowAndAreNamedForScreenReaders) {
     ASSERT_NE(close, nullptr);
     QTest::mouseClick(close, Qt::LeftButton);
     EXPECT_FALSE(parts.savePanel->isVisible());
-    parts.storedFormats->open(QPoint(20, 20));
+    // Opened near the window's corner, the list stays 60 twips inside it.
+    parts.storedFormats->open(QPoint(window.width() - 10, window.height() - 10));
     EXPECT_TRUE(parts.storedFormats->isVisible());
+    EXPECT_EQ(parts.storedFormats->geometry().right() + 1, window.width() - 4);
+    EXPECT_EQ(parts.storedFormats->geometry().bottom() + 1, window.height() - 4);
     window.关闭功能窗();
     EXPECT_FALSE(parts.storedFormats->isVisible());
 }
@@ -183,6 +187,24 @@ TEST_F(StoredFormatsGui, SavedDesignIsListedFilteredPreviewedAndRecalled) {
     EXPECT_TRUE(window.label(document::kSimpleLabel) == before);
     window.document().redo();
     EXPECT_EQ(window.label(document::kSimpleLabel).data, "123");
+}
+
+TEST_F(StoredFormatsGui, Screenshot) {
+    const QString shots = qEnvironmentVariable("KESTRIN_SCREENSHOTS");
+    if (shots.isEmpty()) GTEST_SKIP() << "KESTRIN_SCREENSHOTS not set";
+    startProgram();
+    designLabelZero();
+    storage::LayoutRecordsFile records(base, ui);
+    for (const char* name : {"A10", "A1"}) records.saveFormat("食品", name, design("食品", name, "9"));
+    parts.savePanel->openFor(document::kSimpleLabel, QPoint(20, 200));
+    parts.savePanel->kindBox()->setEditText(QStringLiteral("食品"));
+    parts.savePanel->nameBox()->setText(QStringLiteral("饼干"));
+    ASSERT_TRUE(window.grab().save(QDir(shots).filePath(QStringLiteral("save-panel.png"))));
+    parts.savePanel->save();
+    parts.storedFormats->open(QPoint(20, 200));
+    clickItem(*parts.storedFormats->kindList(), QStringLiteral("食品"));
+    clickItem(*parts.storedFormats->nameList(), QStringLiteral("饼干"));
+    ASSERT_TRUE(window.grab().save(QDir(shots).filePath(QStringLiteral("stored-formats-list.png"))));
 }
 
 // The list window on its own, with a file of three designs and a question answered by the test.
