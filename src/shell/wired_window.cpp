@@ -6,6 +6,8 @@
 #include "page/record_picker_panel.h"
 #include "page/save_format_panel.h"
 #include "page/stored_formats_panel.h"
+#include "platform/picture_loader.h"
+#include "platform/qt_ui.h"
 #include "platform/screen_units.h"
 #include "platform/skin_button.h"
 #include "print/arrangement_panel.h"
@@ -13,6 +15,7 @@
 #include "print/professional_print_panel.h"
 #include "shell/main_window.h"
 #include "shell/notice_window.h"
+#include "storage/file_system.h"
 #include "storage/settings_keys.h"
 #include "storage/settings_service.h"
 
@@ -109,6 +112,9 @@ void buildStoredFormats(MainWindow& window, Ui& ui, const std::filesystem::path&
     parts.storedFormats = new page::StoredFormatsPanel(
         window.document(), dataFolder, ui, window.hints(), [&window] { return window.resolution(); },
         page::messageBoxQuestion(&window), &window);
+    parts.storedFormats->setPictureLookup({storage::picturesFolder(dataFolder).string(), [](const std::string& path) {
+                                               return platform::loadPicture(platform::toQString(path)).ok();
+                                           }});
     window.setPanel(PanelSlot::条码读取窗, parts.storedFormats);
     QObject::connect(parts.storedFormats, &page::StoredFormatsPanel::deleted, &window,
                      [] { showNotice(Notice::完成删除); });

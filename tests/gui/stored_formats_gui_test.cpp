@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
@@ -187,6 +188,28 @@ TEST_F(StoredFormatsGui, SavedDesignIsListedFilteredPreviewedAndRecalled) {
     EXPECT_TRUE(window.label(document::kSimpleLabel) == before);
     window.document().redo();
     EXPECT_EQ(window.label(document::kSimpleLabel).data, "123");
+}
+
+// A recalled design finds its pictures in the picture folder, and only there.
+TEST_F(StoredFormatsGui, RecalledPicturesComeFromThePictureFolder) {
+    startProgram();
+    QImage logo(8, 8, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    ASSERT_TRUE(logo.save(QString::fromStdString((storage::picturesFolder(base) / "logo.bmp").string())));
+    auto stored = design("K", "P", "1");
+    stored.push_back({"K", "P", "图片", "logo.bmp", "60", "60", "300", "300", "", "", ""});
+    stored.push_back({"K", "P", "图片", "../记录资料/排版记录.zip", "60", "60", "300", "300", "", "", ""});
+    ASSERT_EQ(storage::LayoutRecordsFile(base, ui).saveFormat("K", "P", stored), storage::LayoutSaveOutcome::Saved);
+
+    parts.storedFormats->open(QPoint(20, 20));
+    parts.storedFormats->chooseKind(QStringLiteral("K"));
+    parts.storedFormats->chooseName(QStringLiteral("P"));
+    parts.storedFormats->recall();
+    const auto& pictures = window.label(document::kSimpleLabel).pictures;
+    ASSERT_EQ(pictures.size(), 2u);
+    EXPECT_EQ(pictures.at(1).fileName, "logo.bmp");
+    EXPECT_EQ(pictures.at(1).path, (storage::picturesFolder(base) / "logo.bmp").string());
+    EXPECT_EQ(pictures.at(2).fileName, "");
 }
 
 TEST_F(StoredFormatsGui, Screenshot) {
