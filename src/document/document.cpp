@@ -46,6 +46,19 @@ ChangedLabels Document::editPage(const std::function<void(LabelPage&)>& change, 
     return changed;
 }
 
+void Document::nameDesign(int index, std::string kind, std::string name) {
+    if (!page_.exists(index)) return;
+    page_.label(index).kind = std::move(kind);
+    page_.label(index).name = std::move(name);
+}
+
+bool Document::showPreview(const PictureLookup& pictures) {
+    page_.删除所有标签(kPreviewLabel);
+    const bool shown = page_.贴上条码格式(kPreviewLabel, pictures);
+    announce({kPreviewLabel});
+    return shown;
+}
+
 void Document::undo() {
     if (undo_.empty()) return;
     mergeOpen_ = false;

@@ -55,6 +55,13 @@ public:
     const std::vector<LayoutRecord>& pasteMemory() const { return page_.pasteMemory(); }
     void setPasteMemory(std::vector<LayoutRecord> records) { page_.setPasteMemory(std::move(records)); }
     void 写入贴上记忆(int index) { page_.写入贴上记忆(index); }
+    // The kind and name a label's design was last stored under. Storing is a file operation
+    // that undo does not take back, so the label's note of it makes no undo step either.
+    void nameDesign(int index, std::string kind, std::string name);
+    // Shows the paste memory on the preview label 999 in place of what it showed. The preview
+    // is a look at a stored design, not a change of the user's page: it makes no undo step.
+    // False when the design's label record cannot be read (the preview is then left empty).
+    bool showPreview(const PictureLookup& pictures);
 
     // Listeners are called after every change, in the order they subscribed.
     int subscribe(Listener listener);

@@ -540,7 +540,9 @@ void PaperSheet::itemMenuChosen(int entry) {
             });
             break;
         case 2: doc_.写入贴上记忆(index); break;
-        default: break;  // reading and saving stored designs belong to their own windows
+        case 3: emit storedFormatsRequested(panelHost_->mapFromGlobal(功能选项_->mapToGlobal(QPoint(0, 0)))); break;
+        case 4: emit saveFormatRequested(index, panelHost_->mapFromGlobal(功能选项_->mapToGlobal(QPoint(0, 0)))); break;
+        default: break;
     }
 }
 

@@ -92,6 +92,11 @@ signals:
     void itemDeleted(int index);
     // Labels were created by the add label window.
     void labelsAdded(const std::vector<int>& indices);
+    // Item menu entry 3: the stored formats list opens at this point of panelHost, to recall
+    // into the current label.
+    void storedFormatsRequested(QPoint atInHost);
+    // Item menu entry 4: the save panel opens for this label at this point of panelHost.
+    void saveFormatRequested(int index, QPoint atInHost);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,12 +4,17 @@
 #include "page/label_picture_widget.h"
 #include "page/paper_sheet_view.h"
 #include "page/record_picker_panel.h"
+#include "page/save_format_panel.h"
+#include "page/stored_formats_panel.h"
+#include "platform/picture_loader.h"
+#include "platform/qt_ui.h"
 #include "platform/screen_units.h"
 #include "platform/skin_button.h"
 #include "print/arrangement_panel.h"
 #include "print/paper_panel.h"
 #include "print/professional_print_panel.h"
 #include "shell/main_window.h"
+#include "shell/notice_window.h"
 #include "storage/file_system.h"
 #include "storage/settings_keys.h"
 #include "storage/settings_service.h"
@@ -104,6 +109,26 @@ page::RecordPickerPanel* buildPicker(MainWindow& window, const storage::Settings
     return picker;
 }
 
+void buildStoredFormats(MainWindow& window, Ui& ui, const std::filesystem::path& dataFolder, WindowParts& parts) {
+    parts.savePanel = new page::SaveFormatPanel(window.document(), dataFolder, ui, window.hints(), &window);
+    window.setPanel(PanelSlot::条码储存窗, parts.savePanel);
+    QObject::connect(parts.savePanel, &page::SaveFormatPanel::saved, &window, [] { showNotice(Notice::完成记录); });
+
+    parts.storedFormats = new page::StoredFormatsPanel(
+        window.document(), dataFolder, ui, window.hints(), [&window] { return window.resolution(); },
+        page::messageBoxQuestion(&window), &window);
+    parts.storedFormats->setPictureLookup({storage::picturesFolder(dataFolder).string(), [](const std::string& path) {
+                                               return platform::loadPicture(platform::toQString(path)).ok();
+                                           }});
+    window.setPanel(PanelSlot::条码读取窗, parts.storedFormats);
+    QObject::connect(parts.storedFormats, &page::StoredFormatsPanel::deleted, &window,
+                     [] { showNotice(Notice::完成删除); });
+    // Label 0 is the simple view's paper: laying the view out again gives the paper its new size.
+    QObject::connect(parts.storedFormats, &page::StoredFormatsPanel::recalledInto, &window, [&window] {
+        if (window.view() == View::Simple) window.版本切换(View::Simple);
+    });
+}
+
 }  // namespace
 
 WindowParts wireMainWindow(MainWindow& window, storage::SettingsService& settings, Ui& ui,
@@ -121,6 +146,11 @@ WindowParts wireMainWindow(MainWindow& window, storage::SettingsService& setting
     parts.arrangementPanel = buildArrangement(window, settings, ui, parts.sheet);
     wireSheetSignals(window, parts.sheet);
     parts.picker = buildPicker(window, settings, ui, dataFolder);
+    buildStoredFormats(window, ui, dataFolder, parts);
+    QObject::connect(parts.sheet, &page::PaperSheet::storedFormatsRequested, parts.storedFormats,
+                     &page::StoredFormatsPanel::open);
+    QObject::connect(parts.sheet, &page::PaperSheet::saveFormatRequested, parts.savePanel,
+                     &page::SaveFormatPanel::openFor);
 
     print::PaperPanel* paper = parts.paperPanel;
     window.setCopies([paper] { return paper->copies(); });

@@ -1,6 +1,7 @@
 #pragma once
 // The main window together with the parts other subsystems build for it: the professional
-// view's paper with its labels, the paper and arrangement panels, the barcode record picker.
+// view's paper with its labels, the paper and arrangement panels, the barcode record picker,
+// the save panel and the stored formats list.
 // Each part is created on the window and connected to it here, so that the window and the
 // parts stay testable on their own and this file is the one place that knows them all.
 
@@ -15,6 +16,8 @@ class SettingsService;
 namespace kestrin::page {
 class PaperSheet;
 class RecordPickerPanel;
+class SaveFormatPanel;
+class StoredFormatsPanel;
 }  // namespace kestrin::page
 namespace kestrin::print {
 class PaperPanel;
@@ -30,6 +33,8 @@ struct WindowParts {
     print::PaperPanel* paperPanel = nullptr;
     print::ArrangementPanel* arrangementPanel = nullptr;
     page::RecordPickerPanel* picker = nullptr;
+    page::SaveFormatPanel* savePanel = nullptr;        // 条码储存窗
+    page::StoredFormatsPanel* storedFormats = nullptr;  // 条码读取窗
 };
 
 // Call after 主视窗::start: the parts read the resolution, printer kind, arrangement and picker

@@ -169,5 +169,26 @@ TEST(Document, ListenersCanLeaveWhileBeingTold) {
     EXPECT_EQ(calls, 1);
 }
 
+// The preview label shows a stored design in place of the last one, without an undo step; a
+// design whose label record cannot be read leaves the preview empty.
+TEST(Document, APreviewReplacesTheLastOneAndIsNotUndone) {
+    Fixture f;
+    f.doc.写入贴上记忆(2);
+    ASSERT_TRUE(f.doc.showPreview({}));
+    ASSERT_TRUE(f.doc.showPreview({}));  // twice: the items are not doubled
+    EXPECT_EQ(f.doc.label(kPreviewLabel).data, "AB12");
+    EXPECT_EQ(f.doc.label(kPreviewLabel).texts.size(), 1u);
+    EXPECT_FALSE(f.doc.label(kPreviewLabel).handleShown);
+    EXPECT_FALSE(f.doc.canUndo());
+    EXPECT_EQ(f.heard.back(), ChangedLabels{kPreviewLabel});
+
+    auto damaged = f.doc.pasteMemory();
+    damaged.front()[6] = "red";  // the background colour
+    f.doc.setPasteMemory(damaged);
+    EXPECT_FALSE(f.doc.showPreview({}));
+    EXPECT_TRUE(f.doc.label(kPreviewLabel).texts.empty());
+    EXPECT_FALSE(f.doc.canUndo());
+}
+
 }  // namespace
 }  // namespace kestrin::document
