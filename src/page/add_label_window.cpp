@@ -33,6 +33,12 @@ int besidePointerPixels(int at, int size, int hostSize) {
 
 }  // namespace
 
+void moveBesidePointer(QWidget& window, QPoint pointerInHost) {
+    const QWidget* host = window.parentWidget();
+    window.move(besidePointerPixels(pointerInHost.x(), window.width(), host->width()),
+                besidePointerPixels(pointerInHost.y(), window.height(), host->height()));
+}
+
 AddLabelWindow::AddLabelWindow(platform::HintBinder& hints, QWidget* host) : QWidget(host) {
     setObjectName(QStringLiteral("增加条码窗"));
     auto* column = new QVBoxLayout(this);
@@ -77,9 +83,7 @@ void AddLabelWindow::openAt(QPoint pointerInHost, bool pasteMemoryFilled) {
     贴上数量_->setVisible(pasteMemoryFilled);
     增加条码_[2]->hide();
     adjustSize();
-    const QWidget* host = parentWidget();
-    move(besidePointerPixels(pointerInHost.x(), width(), host->width()),
-         besidePointerPixels(pointerInHost.y(), height(), host->height()));
+    moveBesidePointer(*this, pointerInHost);
     show();
     raise();
 }

@@ -17,6 +17,10 @@ class SkinButton;
 
 namespace kestrin::page {
 
+// Places a floating window (a child of its host) beside the pointer, in the host's coordinates:
+// 60 twips before the pointer, or pulled back inside the host near its far edge.
+void moveBesidePointer(QWidget& window, QPoint pointerInHost);
+
 class AddLabelWindow : public QWidget {
     Q_OBJECT
 public:

@@ -4,9 +4,8 @@
 #include <QVBoxLayout>
 #include <string_view>
 
-#include "page/label_editing.h"
+#include "page/add_label_window.h"
 #include "platform/hint_binder.h"
-#include "platform/screen_units.h"
 #include "platform/skin.h"
 #include "platform/skin_button.h"
 
@@ -14,18 +13,12 @@ namespace kestrin::page {
 namespace {
 
 using platform::SkinButton;
-using platform::toPixels;
-using platform::toTwips;
 
 constexpr std::array<const char*, ItemMenu::kEntries> kCaptions = {"文字标签", "图片", "复制格式", "读取格式",
                                                                    "储存格式"};
 constexpr std::array<std::string_view, ItemMenu::kEntries> kHints = {
     "增加【文字标签】", "增加【图片】", "复制 条码设定 格式：复制后，可增加数个，相同条码", "读取 记录中的 条码格式",
     "储存 现在编辑的 条码格式"};
-
-int besidePointerPixels(int at, int size, int hostSize) {
-    return toPixels(besidePointer(toTwips(at), toTwips(size), toTwips(hostSize)));
-}
 
 }  // namespace
 
@@ -54,9 +47,7 @@ ItemMenu::ItemMenu(platform::HintBinder& hints, QWidget* host) : QWidget(host) {
 void ItemMenu::openAt(QPoint pointerInHost, bool layoutRecordsExist) {
     标签功能_[3]->setVisible(layoutRecordsExist);
     adjustSize();
-    const QWidget* host = parentWidget();
-    move(besidePointerPixels(pointerInHost.x(), width(), host->width()),
-         besidePointerPixels(pointerInHost.y(), height(), host->height()));
+    moveBesidePointer(*this, pointerInHost);
     show();
     raise();
 }
