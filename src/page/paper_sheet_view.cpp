@@ -255,6 +255,9 @@ bool PaperSheet::eventFilter(QObject* watched, QEvent* event) {
             auto* e = static_cast<QMouseEvent*>(event);
             if (const auto item = itemAt(index, twipsAt(*e))) {
                 itemPress(index, *item, twipsAt(*e));
+                if (event->type() == QEvent::MouseButtonDblClick && item->kind == document::ItemKind::Text) {
+                    emit textItemDoubleClicked(index, item->index);
+                }
                 return true;
             }
             labelPress(index, twipsAt(*e));

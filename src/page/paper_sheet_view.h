@@ -88,6 +88,8 @@ signals:
     // A press on a text or picture item: the palette, the barcode input panel, the picture
     // chooser and (for a picture) the text editor close.
     void itemPressed(int index, document::ItemKind kind);
+    // A double-click on a text item: the text editor opens for it.
+    void textItemDoubleClicked(int index, int item);
     // 删除签 deleted an item: every floating panel closes.
     void itemDeleted(int index);
     // Labels were created by the add label window.

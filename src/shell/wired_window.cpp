@@ -6,6 +6,7 @@
 #include "page/record_picker_panel.h"
 #include "page/save_format_panel.h"
 #include "page/stored_formats_panel.h"
+#include "page/text_editor_panel.h"
 #include "platform/picture_loader.h"
 #include "platform/qt_ui.h"
 #include "platform/screen_units.h"
@@ -129,6 +130,24 @@ void buildStoredFormats(MainWindow& window, Ui& ui, const std::filesystem::path&
     });
 }
 
+// The text editor opens just below the label whose text item was double-clicked, in front.
+page::TextEditorPanel* buildTextEditor(MainWindow& window, Ui& ui, page::PaperSheet* sheet) {
+    auto* editor = new page::TextEditorPanel(window.document(), ui, window.hints(), &window);
+    editor->hide();
+    window.setPanel(PanelSlot::标签修改区, editor);
+    QObject::connect(sheet, &page::PaperSheet::itemPressed, editor, [editor, &window](int label, document::ItemKind kind) {
+        if (kind == document::ItemKind::Text) editor->follow(label, window.document().selection().currentText);
+    });
+    QObject::connect(sheet, &page::PaperSheet::textItemDoubleClicked, editor, [editor, sheet, &window](int label, int item) {
+        page::LabelPicture* picture = sheet->labelPicture(label);
+        if (picture == nullptr) return;
+        editor->open(label, item);
+        const QPoint below = picture->mapTo(&window, QPoint(0, picture->height()));
+        editor->move(below.x(), below.y() + platform::toPixels(120));
+    });
+    return editor;
+}
+
 }  // namespace
 
 WindowParts wireMainWindow(MainWindow& window, storage::SettingsService& settings, Ui& ui,
@@ -147,6 +166,7 @@ WindowParts wireMainWindow(MainWindow& window, storage::SettingsService& setting
     wireSheetSignals(window, parts.sheet);
     parts.picker = buildPicker(window, settings, ui, dataFolder);
     buildStoredFormats(window, ui, dataFolder, parts);
+    parts.textEditor = buildTextEditor(window, ui, parts.sheet);
     QObject::connect(parts.sheet, &page::PaperSheet::storedFormatsRequested, parts.storedFormats,
                      &page::StoredFormatsPanel::open);
     QObject::connect(parts.sheet, &page::PaperSheet::saveFormatRequested, parts.savePanel,

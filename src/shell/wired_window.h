@@ -18,6 +18,7 @@ class PaperSheet;
 class RecordPickerPanel;
 class SaveFormatPanel;
 class StoredFormatsPanel;
+class TextEditorPanel;
 }  // namespace kestrin::page
 namespace kestrin::print {
 class PaperPanel;
@@ -35,6 +36,7 @@ struct WindowParts {
     page::RecordPickerPanel* picker = nullptr;
     page::SaveFormatPanel* savePanel = nullptr;        // 条码储存窗
     page::StoredFormatsPanel* storedFormats = nullptr;  // 条码读取窗
+    page::TextEditorPanel* textEditor = nullptr;        // 标签修改区
 };
 
 // Call after 主视窗::start: the parts read the resolution, printer kind, arrangement and picker
