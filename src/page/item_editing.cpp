@@ -59,4 +59,24 @@ Twips movedItem(TwipsRect item, Twips origin, Twips pointer, int labelWidth, int
 
 Twips itemDeletePlace(TwipsRect item) { return {item.left + item.width, item.top}; }
 
+void placeItem(document::Label& label, ItemRef item, Twips place) {
+    const auto put = [place](auto& placed) {
+        placed.left = place.x;
+        placed.top = place.y;
+    };
+    if (item.kind == document::ItemKind::Text) {
+        put(label.texts.at(item.index));
+    } else {
+        put(label.pictures.at(item.index));
+    }
+}
+
+void renameCaptions(document::LabelPage& page, std::string_view from, std::string_view to) {
+    for (const int i : page.pageLabels()) {
+        for (auto& [k, item] : page.label(i).texts) {
+            if (item.caption == from) item.caption = to;
+        }
+    }
+}
+
 }  // namespace kestrin::page

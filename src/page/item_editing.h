@@ -47,4 +47,11 @@ Twips movedItem(TwipsRect item, Twips origin, Twips pointer, int labelWidth, int
 // The item's delete button sits at its right edge, level with its top.
 Twips itemDeletePlace(TwipsRect item);
 
+// Puts the item's top-left corner at a place inside its label.
+void placeItem(document::Label& label, ItemRef item, Twips place);
+
+// Modify-all: every text item of the page's labels 1..250 whose caption is `from` takes `to`.
+// Label 0 belongs to the simple view and is left alone.
+void renameCaptions(document::LabelPage& page, std::string_view from, std::string_view to);
+
 }  // namespace kestrin::page

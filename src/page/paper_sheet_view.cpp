@@ -464,18 +464,7 @@ void PaperSheet::itemMove(const ItemGrab& grab, Qt::MouseButtons buttons, Twips 
         case ItemDrag::Move: {
             const document::Label& label = doc_.label(grab.label);
             const Twips placeTo = movedItem(box, origin, pointer, label.width, label.height);
-            doc_.editLabel(
-                grab.label,
-                [&](document::Label& edited) {
-                    if (grab.item.kind == document::ItemKind::Text) {
-                        edited.texts.at(grab.item.index).left = placeTo.x;
-                        edited.texts.at(grab.item.index).top = placeTo.y;
-                    } else {
-                        edited.pictures.at(grab.item.index).left = placeTo.x;
-                        edited.pictures.at(grab.item.index).top = placeTo.y;
-                    }
-                },
-                kItemDrag);
+            doc_.editLabel(grab.label, [&](document::Label& edited) { placeItem(edited, grab.item, placeTo); }, kItemDrag);
             shown_.at(grab.label).itemDeleteButton->hide();
             break;
         }

@@ -76,5 +76,21 @@ TEST(ItemEditing, DeleteButtonSitsAtTheItemsTopRight) {
     EXPECT_EQ(itemDeletePlace({120, 60, 600, 240}), (Twips{720, 60}));
 }
 
+TEST(ItemEditing, ModifyAllRenamesMatchingCaptionsOnPageLabelsOnly) {
+    document::LabelPage page;
+    const int a = *page.createLabel();
+    const int b = *page.createLabel();
+    for (const int i : {document::kSimpleLabel, a, b}) {
+        page.label(i).texts[1].caption = "旧";
+        page.label(i).texts[2].caption = "旧 ";  // not the same caption
+    }
+    renameCaptions(page, "旧", "新");
+    for (const int i : {a, b}) {
+        EXPECT_EQ(page.label(i).texts.at(1).caption, "新") << i;
+        EXPECT_EQ(page.label(i).texts.at(2).caption, "旧 ") << i;
+    }
+    EXPECT_EQ(page.label(document::kSimpleLabel).texts.at(1).caption, "旧") << "label 0 is the simple view's";
+}
+
 }  // namespace
 }  // namespace kestrin::page
