@@ -18,6 +18,7 @@
 #include "platform/qt_ui.h"
 #include "platform/skin.h"
 #include "platform/skin_button.h"
+#include "platform/undo_keys.h"
 #include "storage/file_system.h"
 
 namespace kestrin::page {
@@ -69,20 +70,7 @@ BarcodeDataBox::BarcodeDataBox(QWidget* parent) : QLineEdit(parent) {
     setValidator(new BarcodeCharacters(this));
     setFont(platform::skin::captionFont(16));
     setMinimumHeight(32);
-}
-
-bool BarcodeDataBox::isUndoOrRedo(const QKeyEvent& key) {
-    return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
-           key.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
-}
-
-bool BarcodeDataBox::event(QEvent* event) {
-    // Left unaccepted, the keys go on to the window's shortcuts.
-    if (event->type() == QEvent::ShortcutOverride && isUndoOrRedo(*static_cast<QKeyEvent*>(event))) {
-        event->ignore();
-        return true;
-    }
-    return QLineEdit::event(event);
+    installEventFilter(new platform::UndoKeysToWindow(this));
 }
 
 void BarcodeDataBox::focusOutEvent(QFocusEvent* event) {

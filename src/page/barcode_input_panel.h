@@ -5,7 +5,6 @@
 // reached. A double-click on the data box opens the barcode record picker when the records
 // file exists.
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QWidget>
 #include <array>
@@ -40,16 +39,11 @@ class BarcodeDataBox : public QLineEdit {
 public:
     explicit BarcodeDataBox(QWidget* parent = nullptr);
 
-    // Undo and redo keys belong to the window, which undoes the label's edits: the box's own
-    // undo would only change its text.
-    static bool isUndoOrRedo(const QKeyEvent& key);
-
 signals:
     void doubleClicked();
     void focusLeft();
 
 protected:
-    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

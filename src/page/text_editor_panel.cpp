@@ -2,9 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -13,11 +13,12 @@
 #include <array>
 #include <cmath>
 
-#include "page/barcode_input_panel.h"
+#include "page/item_editing.h"
 #include "platform/hint_binder.h"
 #include "platform/qt_ui.h"
 #include "platform/skin.h"
 #include "platform/skin_button.h"
+#include "platform/undo_keys.h"
 #include "storage/record_text.h"
 
 namespace kestrin::page {
@@ -63,6 +64,7 @@ void TextEditorPanel::buildControls(platform::HintBinder& hints) {
     标签输入_->setAccessibleName(QStringLiteral("标签输入"));
     标签输入_->setMaxLength(kCaptionMaxCharacters);
     标签输入_->installEventFilter(this);
+    标签输入_->installEventFilter(new platform::UndoKeysToWindow(标签输入_));
     hints.bind(标签输入_, [] { return std::string_view("修改 标签文字"); });
     connect(标签输入_, &QLineEdit::textChanged, this, [this] {
         const std::string text = recordText(*标签输入_);
@@ -198,34 +200,18 @@ void TextEditorPanel::close() {
     hide();
 }
 
-// Every text item of the page's labels that reads as the caption box takes the new caption,
-// in one step of the undo. Label 0 belongs to the simple view and is left alone.
+// One step of the undo.
 void TextEditorPanel::modifyAll() {
     const std::string from = recordText(*标签输入_);
     const std::string to = recordText(*全部修改_);
     doc_.endMerge();
-    doc_.editPage([&](document::LabelPage& page) {
-        for (int i = document::kFirstPageLabel; i <= document::kLastPageLabel; ++i) {
-            if (!page.exists(i)) continue;
-            for (auto& [k, item] : page.label(i).texts) {
-                if (item.caption == from) item.caption = to;
-            }
-        }
-    });
+    doc_.editPage([&](document::LabelPage& page) { renameCaptions(page, from, to); });
     ui_.beep();
     close();
 }
 
 bool TextEditorPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == 标签输入_) {
-        // Undo and redo keys belong to the window, which undoes the item's edits.
-        if (event->type() == QEvent::ShortcutOverride &&
-            BarcodeDataBox::isUndoOrRedo(*static_cast<QKeyEvent*>(event))) {
-            event->ignore();
-            return true;
-        }
-        if (event->type() == QEvent::FocusOut) doc_.endMerge();
-    }
+    if (watched == 标签输入_ && event->type() == QEvent::FocusOut) doc_.endMerge();
     return QWidget::eventFilter(watched, event);
 }
 

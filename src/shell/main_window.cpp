@@ -19,6 +19,7 @@
 #include "platform/screen_units.h"
 #include "platform/skin.h"
 #include "platform/skin_button.h"
+#include "platform/undo_keys.h"
 #include "print/paper.h"
 #include "print/print_job.h"
 #include "print/quantity_panel.h"
@@ -146,9 +147,8 @@ void MainWindow::buildUndoKeys() {
             (doc_.*act)();
         });
     };
-    key(QKeySequence(Qt::CTRL | Qt::Key_Z), &document::Document::undo);
-    key(QKeySequence(Qt::CTRL | Qt::Key_Y), &document::Document::redo);
-    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &document::Document::redo);
+    key(platform::kUndoKey, &document::Document::undo);
+    for (const QKeySequence& redo : platform::kRedoKeys) key(redo, &document::Document::redo);
 }
 
 void MainWindow::redrawLabelZero() {
