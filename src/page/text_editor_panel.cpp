@@ -83,7 +83,6 @@ void TextEditorPanel::buildControls(platform::HintBinder& hints) {
     字型_ = new QComboBox(this);
     字型_->setObjectName(QStringLiteral("字型"));
     字型_->setAccessibleName(QStringLiteral("字型"));
-    字型_->addItems(QFontDatabase::families());
     connect(字型_, &QComboBox::textActivated, this, [this](const QString& name) {
         const std::string font = name.toStdString();
         editItem([&font](document::TextItem& item) { item.font.name = font; });
@@ -172,6 +171,8 @@ void TextEditorPanel::open(int label, int item) {
 
 // Shows the item's values without editing it again.
 void TextEditorPanel::fill(const document::TextItem& item) {
+    // The system's fonts are listed the first time they are needed, not at start-up.
+    if (字型_->count() == 0) 字型_->addItems(QFontDatabase::families());
     const QSignalBlocker blockCaption(标签输入_);
     标签输入_->setText(caption(item.caption));
     const QSignalBlocker blockFont(字型_);
